@@ -59,6 +59,18 @@ typedef struct HostNotifierOpaque*   NotifierHandle;
 typedef struct HostAnnotatorOpaque*  AnnotatorHandle;
 typedef struct HostHitOpaque*        HitHandle;
 typedef struct PluginRefOpaque*      PluginRef;
+typedef struct HostMatchOpaque*      MatchHandle;
+
+// Dialog-manager handles.
+typedef struct DlgDialogOpaque*      DialogRef;
+typedef struct DlgItemOpaque*        ItemRef;
+typedef struct DlgListOpaque*        ListRef;
+typedef struct DlgEntryOpaque*       EntryRef;
+typedef struct DlgDrawerOpaque*      DrawerRef;
+typedef struct DlgTrackerOpaque*     TrackerRef;
+typedef struct DlgNotifierOpaque*    DlgNotifierRef;
+typedef struct DlgIconOpaque*        IconRef;
+typedef struct DlgPortOpaque*        PortRef;
 
 // Colour kinds of a paint side.
 enum {
