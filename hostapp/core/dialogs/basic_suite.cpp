@@ -1,0 +1,78 @@
+// The dialog manager's basic services: string lists, alerts, number/text
+// conversion, the screen, and the cursor.
+#include <cstring>
+#include <string>
+
+#include "dialogs/number_text.h"
+#include "frame/host.h"
+#include "frame/resources.h"
+
+namespace drawhost {
+
+namespace {
+
+IntRect gScreen = {0, 0, 1920, 1080};
+int32_t gCursor = 0;
+
+ResetRegistrar reset([] {
+    gScreen = {0, 0, 1920, 1080};
+    gCursor = 0;
+});
+
+// Copies `text` into a caller's buffer of `size` bytes, cut on a UTF-8
+// character boundary and always terminated.
+void CopyOut(const std::string& text, char* buffer, int32_t size) {
+    if (!buffer || size <= 0) return;
+    size_t n = text.size();
+    if (n > static_cast<size_t>(size - 1)) {
+        n = static_cast<size_t>(size - 1);
+        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+    }
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = 0;
+}
+
+HostErr GetIndexString(PluginRef plugin, int32_t listId, int32_t index, char* buffer, int32_t size) {
+    if (!buffer || size <= 0) return kErrBadParameter;
+    buffer[0] = 0;
+    LoadedPlugin* p = HostPluginOf(plugin);
+    if (!p) return kErrBadHandle;
+    std::string text;
+    if (!HostGetIndexString(*p, listId, index, &text)) return kErrNotFound;
+    CopyOut(text, buffer, size);
+    return kNoErr;
+}
+
+void ErrorAlert(const char* text) { HostLog(std::string("alert(error): ") + (text ? text : "")); }
+void MessageAlert(const char* text) { HostLog(std::string("alert(message): ") + (text ? text : "")); }
+
+void ValueToText(float value, char* buffer, int32_t size, int32_t units, int32_t precision) {
+    CopyOut(DlgValueToText(value, units, precision), buffer, size);
+}
+
+HostBool TextToValue(const char* text, float* value, int32_t units) {
+    if (!text || !value) return 0;
+    return DlgTextToValue(text, units, value) ? 1 : 0;
+}
+
+void GetScreenDimensions(IntRect* usable) {
+    if (usable) *usable = gScreen;
+}
+
+HostErr SetPlatformCursor(PluginRef plugin, int32_t cursorId) {
+    if (!HostPluginOf(plugin)) return kErrBadHandle;
+    if (cursorId != gCursor) HostLog("cursor " + std::to_string(cursorId));
+    gCursor = cursorId;
+    return kNoErr;
+}
+
+const DlgBasicSuite kSuite = {GetIndexString, ErrorAlert,          MessageAlert,     ValueToText,
+                              TextToValue,    GetScreenDimensions, SetPlatformCursor};
+SuiteRegistrar registrar(kDlgBasicSuiteName, kDlgBasicSuiteVersion, &kSuite);
+
+}  // namespace
+
+void DlgSetScreen(int32_t width, int32_t height) { gScreen = {0, 0, width, height}; }
+int32_t DlgCurrentCursor() { return gCursor; }
+
+}  // namespace drawhost
