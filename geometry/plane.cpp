@@ -4,10 +4,6 @@
 
 namespace qzv {
 
-// Single-precision constants as the angles are offset with them.
-static constexpr float kDegreesPerRadian = 180.0f / kPi;
-static constexpr float kRadiansPerDegree = kPi / 180.0f;
-
 RealPoint AddPoints(RealPoint a, RealPoint b) {
     return RealPoint{a.h + b.h, a.v + b.v};
 }
@@ -44,12 +40,15 @@ bool PointsClose(RealPoint a, RealPoint b, float tolerance) {
     return PointDistance(a, b) <= tolerance;
 }
 
+// The conversions run in double with the single-precision pi and round
+// once: a float product with a rounded 180/pi loses up to three ulps, enough
+// to push a sweep of 359.99995 degrees below the full-circle threshold.
 float RadiansToDegrees(float radians) {
-    return radians * kDegreesPerRadian;
+    return static_cast<float>(static_cast<double>(radians) * 180.0 / static_cast<double>(kPi));
 }
 
 float DegreesToRadians(float degrees) {
-    return degrees * kRadiansPerDegree;
+    return static_cast<float>(static_cast<double>(degrees) * static_cast<double>(kPi) / 180.0);
 }
 
 float ArcTangent(float a, float b) {

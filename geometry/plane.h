@@ -41,7 +41,8 @@ bool PointsEqual(RealPoint a, RealPoint b);
 // or NaN tolerance, or NaN coordinates, give false.
 bool PointsClose(RealPoint a, RealPoint b, float tolerance);
 
-// Angle conversions, one float product each.
+// Angle conversions with the single-precision pi, computed in double and
+// rounded once to float.
 float RadiansToDegrees(float radians);
 float DegreesToRadians(float degrees);
 
