@@ -31,7 +31,8 @@ inline constexpr float kCurveConstant = 0.5522848f;
 // The full circle of radius r: 4 smooth anchors at local angles pi, pi/2, 0
 // and -pi/2 (decreasing angle), closed, rotated by the constraint angle and
 // moved to the centre. The first anchor thus lies at the constraint angle
-// plus pi. r = 0 gives four anchors on the centre; a negative r mirrors the
+// plus pi. The constraint angle is used as given (radians); a host that
+// stores it in degrees is converted by the caller. r = 0 gives four anchors on the centre; a negative r mirrors the
 // circle through the centre; NaN gives NaN points.
 ShapeBuild BuildCircle(float radius, RealPoint centre, float constraintAngle);
 

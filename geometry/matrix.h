@@ -2,6 +2,9 @@
 // (a h + c v + tx, b h + d v + ty). Shapes are built about the origin and
 // placed by setting a rotation and then concatenating a translation, which
 // rotates about the origin first and moves to the anchor point second.
+// Nothing here reports an error: NaN or infinite input propagates into the
+// matrix or the point, and a zero matrix maps everything onto its
+// translation.
 #pragma once
 
 #include "host_types.h"

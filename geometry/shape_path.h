@@ -12,8 +12,9 @@ namespace qzv {
 // profile points on each of its 4 corners.
 inline constexpr int kShapePathCapacity = 80;
 
+// Unused entries are zero so that whole records copy and compare cleanly.
 struct ShapePath {
-    PathSegment seg[kShapePathCapacity];
+    PathSegment seg[kShapePathCapacity] = {};
     int count = 0;
     bool closed = false;
 };
