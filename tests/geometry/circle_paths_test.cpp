@@ -174,12 +174,6 @@ TEST(CentreCross, BranchesCrossAtTheCentre) {
     EXPECT_EQ(c.along.seg[0].corner, 1);
 }
 
-TEST(CentreCross, RandomOrientationStaysWithinAQuarterTurn) {
-    EXPECT_EQ(CentreCrossOrientation(false, 0.7f, 0.25f), 0.25f);
-    EXPECT_NEAR(CentreCrossOrientation(true, 0.5f, 0.25f), kHalfPi / 2, 1e-7f);
-    EXPECT_LT(CentreCrossOrientation(true, 0.99999994f, 0.0f), kHalfPi);
-}
-
 TEST(TangencyTicks, TickCrossesTheLineAtTheFoot) {
     const MarkPath t = BuildTangencyTick({5, 5}, {0, 0}, {10, 0}, 4.0f);
     EXPECT_POINT_NEAR(t.seg[0].p, 5.0f, 2.0f, 1e-6f);

@@ -20,6 +20,7 @@ TEST(Plane, DistanceAngleAndPolarOffset) {
     EXPECT_EQ(PointAngle({0, 0}, {0, 3}), kHalfPi);
     EXPECT_EQ(PointAngle({0, 0}, {-1, 0}), kPi);
     EXPECT_EQ(PointAngle({1, 1}, {1, 1}), 0.0f);  // coincident points
+    EXPECT_EQ(ArcTangent(0.0f, 1.0f), kHalfPi);    // atan2(b, a): the vector (0, 1)
     EXPECT_POINT_NEAR(PolarPoint(2, kHalfPi), 0.0f, 2.0f, 1e-6f);
     EXPECT_POINT_NEAR(PolarPoint(-2, 0), -2.0f, 0.0f, 0.0f);
     EXPECT_TRUE(std::isnan(PointDistance({NAN, 0}, {0, 0})));
@@ -32,15 +33,6 @@ TEST(Plane, EqualityAndTolerance) {
     EXPECT_FALSE(PointsClose({0, 0}, {3, 4}, 4.99f));
     EXPECT_FALSE(PointsClose({0, 0}, {0, 0}, NAN));
     EXPECT_FALSE(PointsClose({0, 0}, {0, 0}, -1.0f));
-}
-
-TEST(Plane, ConversionsRootFloorAndArcTangent) {
-    EXPECT_NEAR(RadiansToDegrees(kPi), 180.0f, 1e-4f);
-    EXPECT_NEAR(DegreesToRadians(90.0f), kHalfPi, 1e-7f);
-    EXPECT_EQ(SquareRoot(2.0f), static_cast<float>(std::sqrt(2.0)));
-    EXPECT_TRUE(std::isnan(SquareRoot(-1.0f)));
-    EXPECT_EQ(Floor(-1.5f), -2.0f);
-    EXPECT_EQ(ArcTangent(0.0f, 1.0f), kHalfPi);  // atan2(b, a): the vector (0, 1)
 }
 
 TEST(Plane, MultipleOfGoesToTheNearestWithTheFlag) {

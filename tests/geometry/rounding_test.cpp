@@ -1,5 +1,4 @@
 // The rounding profile model and its preference keys.
-#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -7,19 +6,6 @@
 #include "rounding_profile.h"
 
 using namespace qzv;
-
-TEST(RoundingProfile, DefaultIsTheChamferWithAllCorners) {
-    const RoundingProfile p = DefaultRoundingProfile();
-    EXPECT_EQ(p.count, 2);
-    EXPECT_EQ(p.x[0], 12.0f);
-    EXPECT_EQ(p.y[0], 0.0f);
-    EXPECT_EQ(p.x[1], 0.0f);
-    EXPECT_EQ(p.y[1], 12.0f);
-    EXPECT_EQ(p.inX[0], 12.0f);
-    EXPECT_EQ(p.outY[1], 12.0f);
-    EXPECT_FALSE(p.symmetric);
-    EXPECT_TRUE(p.cornerTopLeft && p.cornerTopRight && p.cornerBottomLeft && p.cornerBottomRight);
-}
 
 TEST(RoundingProfile, EveryPredefinedProfileIsSymmetric) {
     const int counts[] = {2, 3, 7, 4, 9, 9};  // from the profile table
@@ -87,12 +73,3 @@ TEST(ProfileKeys, StoredValuesAndBlocksOfTen) {
     EXPECT_EQ(ProfileStoredSlots(99), 20);
 }
 
-TEST(ProfileKeys, SlotsNameTheRightArrayAndStopAtTwenty) {
-    RoundingProfile p = DefaultRoundingProfile();
-    *ProfileCoordinateSlot(p, ProfileCoordinate::kOutX, 19) = 4.5f;
-    *ProfileCoordinateSlot(p, ProfileCoordinate::kInY, 0) = -2.0f;
-    EXPECT_EQ(p.outX[19], 4.5f);
-    EXPECT_EQ(p.inY[0], -2.0f);
-    EXPECT_EQ(ProfileCoordinateSlot(p, ProfileCoordinate::kX, 20), nullptr);
-    EXPECT_EQ(ProfileCoordinateSlot(p, ProfileCoordinate::kY, -1), nullptr);
-}
