@@ -74,6 +74,8 @@ bool HostLoadMenuResource(const LoadedPlugin& plugin, int menuId, std::vector<Me
             }
             e.id = static_cast<int>(id);
             e.text = Unescape(end + 1);
+            e.separator = e.text == "-";   // "<id> -": a separator that keeps its id
+            if (e.separator) e.text.clear();
         }
         entries->push_back(e);
     }

@@ -1,7 +1,7 @@
 // A plug-in's resources, read from its bundle's resources/ folder:
 //   strings/<id>.txt  a string list: line n is string n (from 1); the escapes
 //                     \n, \r and \\ stand for line feed, carriage return, backslash
-//   menus/<id>.txt    a menu: one entry a line, "<id> <text>", or "-" for a separator
+//   menus/<id>.txt    a menu: one entry a line, "<id> <text>"; "<id> -" or "-" is a separator
 //   icons/<id>_<index>.png, cursors/<id>.png, pictures/<id>.png
 #pragma once
 #include <string>
