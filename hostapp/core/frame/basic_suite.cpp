@@ -16,6 +16,7 @@ HostBool IsEqual(const char* a, const char* b) {
 
 HostErr AcquireSuite(const char* name, int32_t version, const void** suite) {
     if (!suite) return kErrBadParameter;
+    ++TheHost().acquireCalls;
     const void* table = HostFindSuite(name, version);
     if (!table) {
         *suite = nullptr;

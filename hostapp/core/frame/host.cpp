@@ -47,6 +47,7 @@ void HostReset() {
     h.unavailableSuites.clear();
     h.acquireCount.clear();
     h.releaseFailures.clear();
+    h.acquireCalls = 0;
     h.failAllocations = 0;
     h.current = nullptr;
     h.messageDepth = 0;

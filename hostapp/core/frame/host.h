@@ -48,6 +48,7 @@ struct Host {
     std::set<std::pair<std::string, int32_t>> unavailableSuites;   // made unavailable by tests
     std::map<std::pair<std::string, int32_t>, int> acquireCount;   // live acquisitions per suite
     std::map<std::pair<std::string, int32_t>, int> releaseFailures; // next N releases of a suite fail
+    long acquireCalls = 0;                // every AcquireSuite call, successful or not
 
     // --- blocks (the basic suite's allocator) ---
     std::set<void*> liveBlocks;           // blocks allocated and not yet freed

@@ -16,6 +16,10 @@ std::vector<std::function<void()>>& AfterStartHooks() {
     static std::vector<std::function<void()>> hooks;
     return hooks;
 }
+std::vector<std::function<void()>>& BeforeStartHooks() {
+    static std::vector<std::function<void()>> hooks;
+    return hooks;
+}
 
 bool IsDirectory(const std::string& path) {
     struct stat st;
@@ -56,6 +60,7 @@ std::string BundleName(const LoadedPlugin& p) {
 }  // namespace
 
 void HostAddAfterStartHook(std::function<void()> hook) { AfterStartHooks().push_back(std::move(hook)); }
+void HostAddBeforeStartHook(std::function<void()> hook) { BeforeStartHooks().push_back(std::move(hook)); }
 
 int HostLoadPlugins(const std::string& folder) {
     Host& h = TheHost();
@@ -101,6 +106,7 @@ int HostLoadPlugins(const std::string& folder) {
 }
 
 void HostStartPlugins() {
+    for (auto& hook : BeforeStartHooks()) hook();
     for (auto& p : TheHost().plugins) {
         if (p->started || !p->entry) continue;
         MessageHeader msg{};

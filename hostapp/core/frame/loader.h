@@ -35,6 +35,9 @@ HostErr HostSendAbout(LoadedPlugin& plugin);
 
 // Hooks run by HostStartPlugins once every plug-in has started.
 void HostAddAfterStartHook(std::function<void()> hook);
+// Hooks run by HostStartPlugins before the first plug-in starts (what the
+// plug-ins read at start-up, such as the preference store, is ready by then).
+void HostAddBeforeStartHook(std::function<void()> hook);
 
 // A plug-in by its property-list name or bundle folder name; null if none.
 LoadedPlugin* HostFindPlugin(const std::string& name);
