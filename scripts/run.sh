@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# The main job: builds the plug-in and drawhost, then runs the example
+# session against the real plug-in module and prints what a user would have
+# seen. Outputs land in out/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$(nproc)" --target drawhost orbiquad
+mkdir -p out
+build/bin/drawhost run examples/session.txt --log out/session.log --dump out/session.json "$@"
+cat out/session.log

@@ -1,0 +1,10 @@
+# Checks that a module's dynamic symbol table defines exactly one function, PluginMain.
+execute_process(COMMAND nm -D --defined-only ${MODULE} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${MODULE}")
+endif()
+string(STRIP "${out}" out)
+string(REGEX REPLACE "[^\n]* " "" names "${out}")
+if(NOT names STREQUAL "PluginMain")
+  message(FATAL_ERROR "module exports:\n${out}")
+endif()

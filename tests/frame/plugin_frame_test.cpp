@@ -1,0 +1,163 @@
+// The real plug-in module driven through drawhost: start-up, the suite
+// bracket around every message, unload and reload, shut-down, and what
+// happens when the host lacks a suite or memory.
+#include <dlfcn.h>
+
+#include "host_fixture.h"
+#include "util/files.h"
+
+namespace {
+
+using namespace drawhost;
+using drawhost_test::HostTest;
+using drawhost_test::LogLinesWith;
+
+int LiveAcquisitions() {
+    int n = 0;
+    for (auto& [suite, count] : TheHost().acquireCount) n += count;
+    return n;
+}
+
+class PluginFrame : public HostTest {
+protected:
+    LoadedPlugin& Orbiquad() { return Plugin("Orbiquad"); }
+    HostErr Send(const char* caller, const char* selector) {
+        MessageHeader msg{};
+        return HostSend(Orbiquad(), caller, selector, &msg);
+    }
+};
+
+TEST_F(PluginFrame, StartsRegistersAndShutsDownWithoutLeaks) {
+    Start(QZV_PLUGINS_DIR);
+    LoadedPlugin& p = Orbiquad();
+    EXPECT_TRUE(p.started);
+    EXPECT_EQ(p.name, "TextFileFormat");
+    EXPECT_EQ(TheHost().liveBlocks.size(), 1u);   // the Globals block
+    EXPECT_EQ(LiveAcquisitions(), 0);             // every suite released after start-up
+    SessionQuit();
+    EXPECT_TRUE(TheHost().liveBlocks.empty());
+    EXPECT_TRUE(LogLinesWith("leak").empty());
+    EXPECT_EQ(p.globalsSlot, nullptr);            // the slot is cleared at shut-down
+}
+
+TEST_F(PluginFrame, UnloadThenReloadKeepsTheSameState) {
+    Start(QZV_PLUGINS_DIR);
+    LoadedPlugin& p = Orbiquad();
+    ASSERT_EQ(TheHost().liveBlocks.size(), 1u);
+    void* globals = *TheHost().liveBlocks.begin();
+    std::string before(static_cast<const char*>(globals), 256);
+
+    ASSERT_EQ(HostUnloadPlugin(p), kNoErr);
+    EXPECT_EQ(p.globalsSlot, globals);   // parked in the host
+    // The module is really out of memory: opening it without loading finds nothing.
+    EXPECT_EQ(dlopen(p.modulePath.c_str(), RTLD_NOW | RTLD_NOLOAD), nullptr);
+
+    ASSERT_EQ(HostReloadPlugin(p), kNoErr);
+    EXPECT_EQ(std::string(static_cast<const char*>(globals), 256), before);
+    // Suites are acquired afresh on the next message.
+    long calls = TheHost().acquireCalls;
+    EXPECT_EQ(Send(kCallerMenu, kSelUpdate), kNoErr);
+    EXPECT_EQ(TheHost().acquireCalls - calls, 119);
+    // Shut-down frees the block it took back: nothing leaks, nothing is freed twice.
+    SessionQuit();
+    EXPECT_TRUE(TheHost().liveBlocks.empty());
+}
+
+TEST_F(PluginFrame, UnknownMessagesStillBracketTheSuites) {
+    Start(QZV_PLUGINS_DIR);
+    long calls = TheHost().acquireCalls;
+    EXPECT_EQ(Send("Someone Else", "Something"), kNoErr);
+    EXPECT_EQ(Send(kCallerInterface, "Unknown Selector"), kNoErr);
+    EXPECT_EQ(TheHost().acquireCalls - calls, 2 * 119);
+    EXPECT_EQ(LiveAcquisitions(), 0);
+    // "SP Access" messages never touch suites.
+    calls = TheHost().acquireCalls;
+    EXPECT_EQ(Send(kCallerAccess, "Anything"), kNoErr);
+    EXPECT_EQ(TheHost().acquireCalls, calls);
+}
+
+TEST_F(PluginFrame, MenuUpdateAndForeignNotifierChangeNothing) {
+    Start(QZV_PLUGINS_DIR);
+    size_t logSize = TheHost().log.size();
+    EXPECT_EQ(Send(kCallerMenu, kSelUpdate), kNoErr);
+    NotifierMessage notify{};
+    notify.notifier = reinterpret_cast<NotifierHandle>(0x1234);   // not one the plug-in registered
+    notify.type = kNotifyArtSelectionChanged;
+    EXPECT_EQ(HostSend(Orbiquad(), kCallerNotifier, kSelNotify, &notify.d), kNoErr);
+    EXPECT_EQ(TheHost().log.size(), logSize);
+}
+
+TEST_F(PluginFrame, MissingEarlySuiteRefusesStartupSilently) {
+    HostSetSuiteAvailable(kUndoSuiteName, kUndoSuiteVersion, false);
+    Start(QZV_PLUGINS_DIR);
+    LoadedPlugin& p = Orbiquad();
+    EXPECT_FALSE(p.started);
+    EXPECT_EQ(p.startupResult, kErrSuiteNotFound);
+    EXPECT_TRUE(LogLinesWith("alert").empty());
+    EXPECT_TRUE(TheHost().liveBlocks.empty());   // no handler ran
+    EXPECT_EQ(LiveAcquisitions(), 0);
+}
+
+TEST_F(PluginFrame, MissingLateSuiteIsNamedToTheUser) {
+    HostSetSuiteAvailable(kPatternSuiteName, kPatternSuiteVersion, false);
+    Start(QZV_PLUGINS_DIR);
+    EXPECT_FALSE(Orbiquad().started);
+    auto alerts = LogLinesWith("alert");
+    ASSERT_EQ(alerts.size(), 1u);
+    EXPECT_EQ(alerts[0], "alert(message): Error: " + std::to_string(int32_t(kErrSuiteNotFound)) +
+                             ", suite: AI Pattern Suite, version: 7!");
+    EXPECT_EQ(LiveAcquisitions(), 0);
+}
+
+TEST_F(PluginFrame, FailedAllocationAtStartupIsReturned) {
+    TheHost().failAllocations = 1;
+    Start(QZV_PLUGINS_DIR);
+    EXPECT_FALSE(Orbiquad().started);
+    EXPECT_EQ(Orbiquad().startupResult, kErrOutOfMemory);
+    EXPECT_TRUE(TheHost().liveBlocks.empty());
+}
+
+// Bundles that must be refused, beside one good copy of the real bundle.
+TEST_F(PluginFrame, BrokenBundlesAreRefusedAndTheOthersLoad) {
+    std::string dir = ::testing::TempDir() + "bundles-" + std::to_string(::getpid());
+    std::string real = std::string(QZV_PLUGINS_DIR) + "/Orbiquad";
+    auto sh = [](const std::string& cmd) { ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd; };
+    sh("rm -rf " + dir + " && mkdir -p " + dir);
+    sh("cp -r " + real + " " + dir + "/A-good");
+    sh("cp -r " + real + " " + dir + "/B-no-pipl && rm " + dir + "/B-no-pipl/PiPL.rsrc");
+    sh("cp -r " + real + " " + dir + "/C-bad-pipl && head -c 20 " + real + "/PiPL.rsrc > " + dir +
+       "/C-bad-pipl/PiPL.rsrc");
+    sh("cp -r " + real + " " + dir + "/D-not-a-module && echo garbage > " + dir + "/D-not-a-module/module.so");
+    // A list naming an entry point the module does not have.
+    std::string pipl, error;
+    ASSERT_TRUE(ReadWholeFile(real + "/PiPL.rsrc", &pipl, &error));
+    size_t at = pipl.find("PluginMain");
+    ASSERT_NE(at, std::string::npos);
+    pipl.replace(at, 10, "PluginMair");
+    sh("cp -r " + real + " " + dir + "/E-no-entry");
+    ASSERT_TRUE(WriteFileAtomically(dir + "/E-no-entry/PiPL.rsrc", pipl, &error));
+
+    EXPECT_EQ(HostLoadPlugins(dir), 1);
+    EXPECT_EQ(LogLinesWith("refused").size(), 4u);
+    EXPECT_EQ(LogLinesWith("B-no-pipl refused").size(), 1u);
+    EXPECT_EQ(LogLinesWith("C-bad-pipl refused").size(), 1u);
+    EXPECT_EQ(LogLinesWith("D-not-a-module refused: module does not load").size(), 1u);
+    EXPECT_EQ(LogLinesWith("E-no-entry refused: module has no entry point 'PluginMair'").size(), 1u);
+    sh("rm -rf " + dir);
+}
+
+TEST(SessionScript, BadLinesStopWithFileAndLine) {
+    HostReset();
+    EXPECT_EQ(drawhost_test::RunLines({"# comment", "frobnicate"}), "test:2: unknown command 'frobnicate'");
+    HostReset();
+    EXPECT_EQ(drawhost_test::RunLines({"unload"}), "test:1: 'unload' before start");
+    HostReset();
+    EXPECT_EQ(drawhost_test::RunLines({"suite \"AI Art Suite 10 off"}), "test:1: unterminated quote");
+    HostReset();
+    EXPECT_EQ(drawhost_test::RunLines({"alloc-fail many"}), "test:1: 'many' is not a whole number");
+    HostReset();
+    EXPECT_EQ(drawhost_test::RunLines({"quit", "start"}), "test:2: 'start' after quit");
+    HostReset();
+}
+
+}  // namespace
