@@ -1,0 +1,182 @@
+#include "document/document.h"
+
+#include <cmath>
+
+#include "frame/host.h"
+
+namespace drawhost {
+
+namespace {
+
+// Numbers never repeat within the process, so a handle from an earlier
+// document (an earlier test) is as unknown as a random value. They start
+// well above small integers that a careless caller might pass as handles.
+DocId gNextId = 0x10000;
+
+Document& Storage() {
+    static Document doc;
+    return doc;
+}
+
+// The fresh document exists before any reset hook runs (the session runner
+// does not reset before the script).
+struct InitialDocument {
+    InitialDocument() { DocumentReset(); }
+} initialDocument;
+
+ResetRegistrar resetDocument([] { DocumentReset(); });
+
+}  // namespace
+
+Document& TheDocument() { return Storage(); }
+
+DocId DocumentNewId() { return gNextId++; }
+
+void DocumentSeedRandom(int32_t seed) { Storage().randomState = seed == 0 ? 1u : static_cast<uint32_t>(seed); }
+
+void DocumentReset() {
+    Document& doc = Storage();
+    doc = Document{};
+    doc.view.id = DocumentNewId();
+    DocumentSeedRandom(1);
+    LayerHandle first = nullptr;
+    DocumentInsertLayer(nullptr, kLayerPlaceAbove, "Calque 1", &first);
+    doc.currentLayer = IdOf(first);
+}
+
+Art* DocumentArtById(DocId id) {
+    if (id == 0) return nullptr;
+    auto& arts = Storage().arts;
+    auto it = arts.find(id);
+    return it == arts.end() ? nullptr : it->second.get();
+}
+
+Art* DocumentFindArt(ArtHandle art) { return DocumentArtById(IdOf(art)); }
+
+Layer* DocumentLayerById(DocId id) {
+    if (id == 0) return nullptr;
+    for (auto& layer : Storage().layers)
+        if (layer->id == id) return layer.get();
+    return nullptr;
+}
+
+Layer* DocumentFindLayer(LayerHandle layer) { return DocumentLayerById(IdOf(layer)); }
+
+Layer* DocumentLayerOfArt(const Art& art) {
+    const Art* a = &art;
+    // Depth is bounded by the number of arts: the tree has no cycles, and the
+    // bound keeps a corrupted tree from looping here.
+    for (size_t steps = 0; a && steps <= Storage().arts.size(); ++steps) {
+        if (a->parent == 0) return DocumentLayerById(a->layer);
+        a = DocumentArtById(a->parent);
+    }
+    return nullptr;
+}
+
+Layer* DocumentCurrentLayer() { return DocumentLayerById(Storage().currentLayer); }
+
+const Pattern* DocumentFindPattern(PatternHandle pattern) {
+    DocId id = IdOf(pattern);
+    for (const Pattern& p : Storage().patterns)
+        if (p.id == id) return &p;
+    return nullptr;
+}
+
+PathStyle DocumentDefaultStyle() {
+    PathStyle s{};
+    s.fillPaint = 0;
+    s.fill.kind = kPaintNone;
+    s.strokePaint = 1;
+    s.stroke.color.kind = kPaintGray;
+    s.stroke.color.gray = 1.0f;   // 1 = black
+    s.stroke.width = 1.0f;
+    s.stroke.cap = 0;
+    s.stroke.join = 0;
+    s.stroke.miterLimit = 4.0f;
+    return s;
+}
+
+bool DocumentPointOk(const RealPoint& p) {
+    return std::isfinite(p.h) && std::isfinite(p.v) && std::fabs(p.h) <= kMaxCoordinate &&
+           std::fabs(p.v) <= kMaxCoordinate;
+}
+
+bool DocumentSegmentOk(const PathSegment& s) {
+    return DocumentPointOk(s.p) && DocumentPointOk(s.in) && DocumentPointOk(s.out);
+}
+
+namespace {
+
+bool Unit(float x) { return std::isfinite(x) && x >= 0.0f && x <= 1.0f; }
+
+bool PaintOk(const PaintColor& c) {
+    switch (c.kind) {
+        case kPaintNone:
+            return true;
+        case kPaintGray:
+            return Unit(c.gray);
+        case kPaintRGB:
+            return Unit(c.red) && Unit(c.green) && Unit(c.blue);
+        case kPaintPattern: {
+            if (!DocumentFindPattern(c.pattern)) return false;
+            const float values[] = {c.shiftDistance, c.shiftAngle, c.scaleH, c.scaleV, c.rotation,
+                                    c.reflectAngle, c.shearAngle, c.shearAxis, c.transform.a,
+                                    c.transform.b, c.transform.c, c.transform.d, c.transform.tx,
+                                    c.transform.ty};
+            for (float v : values)
+                if (!std::isfinite(v)) return false;
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+HostErr DocumentCheckStyle(const PathStyle& style) {
+    // A side that is switched off may hold anything: the host ignores it.
+    if (style.fillPaint && !PaintOk(style.fill)) return kErrBadParameter;
+    if (style.strokePaint && !PaintOk(style.stroke.color)) return kErrBadParameter;
+    const StrokeStyle& s = style.stroke;
+    if (!std::isfinite(s.width) || s.width < 0.0f || s.width > kMaxCoordinate) return kErrBadParameter;
+    if (s.cap < 0 || s.cap > 2 || s.join < 0 || s.join > 2) return kErrBadParameter;
+    if (!std::isfinite(s.miterLimit) || s.miterLimit < 0.0f) return kErrBadParameter;
+    return kNoErr;
+}
+
+HostErr DocumentCopyText(const std::string& text, char* buffer, int32_t size) {
+    if (!buffer || size < 1) return kErrBadParameter;
+    size_t n = text.size();
+    if (n > static_cast<size_t>(size - 1)) {
+        n = static_cast<size_t>(size - 1);
+        // Back up over continuation bytes so that no character is cut in two.
+        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+    }
+    text.copy(buffer, n);
+    buffer[n] = '\0';
+    return kNoErr;
+}
+
+namespace {
+
+void CollectPaths(const Art& art, std::vector<const Art*>& out) {
+    if (art.kind == kArtPath) {
+        out.push_back(&art);
+        return;
+    }
+    for (DocId child : art.children)
+        if (const Art* c = DocumentArtById(child)) CollectPaths(*c, out);
+}
+
+}  // namespace
+
+std::vector<const Art*> DocumentPathsInPaintOrder() {
+    std::vector<const Art*> out;
+    const auto& layers = Storage().layers;
+    for (auto it = layers.rbegin(); it != layers.rend(); ++it)
+        if (const Art* group = DocumentArtById((*it)->group)) CollectPaths(*group, out);
+    return out;
+}
+
+}  // namespace drawhost
