@@ -80,6 +80,12 @@ enum {
 enum {
     kTrackButtonDown = 1, kTrackDrag = 2, kTrackButtonUp = 3, kTrackMove = 4
 };
+// An item's event mask: the tracker actions that reach its track procedure.
+enum {
+    kTrackMaskButtonDown = 1, kTrackMaskDrag = 2, kTrackMaskButtonUp = 4, kTrackMaskMove = 8,
+    kTrackMaskDefault = kTrackMaskButtonDown | kTrackMaskDrag | kTrackMaskButtonUp,
+    kTrackMaskAll = kTrackMaskDefault | kTrackMaskMove
+};
 enum {
     kTrackModShift = 8, kTrackModControl = 16, kTrackModOption = 32, kTrackModCommand = 64,
     kTrackModSpace = 128, kTrackModDoubleClick = 256
@@ -115,7 +121,8 @@ typedef struct DlgBasicSuite {
 typedef struct DlgDialogSuite {
     DialogRef (*Create)(PluginRef plugin, const char* name, int32_t resourceId, int32_t style,
                         DialogInitProc init, void* userData, int32_t options);
-    // Runs the dialog until EndModal; returns the item id passed to EndModal.
+    // Runs the dialog until EndModal; returns the item id passed to EndModal
+    // (-1 when the init procedure fails).
     int32_t (*Modal)(PluginRef plugin, const char* name, int32_t resourceId, int32_t style,
                      DialogInitProc init, void* userData, int32_t options);
     void (*EndModal)(DialogRef dialog, int32_t result);
@@ -137,6 +144,9 @@ typedef struct DlgDialogSuite {
     void* (*GetUserData)(DialogRef dialog);
     void (*SetUserData)(DialogRef dialog, void* userData);
     void (*SetIcon)(DialogRef dialog, int32_t which, IconRef icon);
+    // Sends a notification of `type` to the dialog's notify procedure (or its
+    // default handling), as the dialog manager itself would.
+    void (*SendNotify)(DialogRef dialog, const char* notifierType);
 } DlgDialogSuite;
 
 typedef struct DlgItemSuite {

@@ -1,8 +1,9 @@
 // The dialog manager's basic services: string lists, alerts, number/text
 // conversion, the screen, and the cursor.
-#include <cstring>
 #include <string>
 
+#include "dialogs/basic_services.h"
+#include "dialogs/copy_out.h"
 #include "dialogs/number_text.h"
 #include "frame/host.h"
 #include "frame/resources.h"
@@ -19,19 +20,6 @@ ResetRegistrar reset([] {
     gCursor = 0;
 });
 
-// Copies `text` into a caller's buffer of `size` bytes, cut on a UTF-8
-// character boundary and always terminated.
-void CopyOut(const std::string& text, char* buffer, int32_t size) {
-    if (!buffer || size <= 0) return;
-    size_t n = text.size();
-    if (n > static_cast<size_t>(size - 1)) {
-        n = static_cast<size_t>(size - 1);
-        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
-    }
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = 0;
-}
-
 HostErr GetIndexString(PluginRef plugin, int32_t listId, int32_t index, char* buffer, int32_t size) {
     if (!buffer || size <= 0) return kErrBadParameter;
     buffer[0] = 0;
@@ -39,7 +27,7 @@ HostErr GetIndexString(PluginRef plugin, int32_t listId, int32_t index, char* bu
     if (!p) return kErrBadHandle;
     std::string text;
     if (!HostGetIndexString(*p, listId, index, &text)) return kErrNotFound;
-    CopyOut(text, buffer, size);
+    DlgCopyOut(text, buffer, size);
     return kNoErr;
 }
 
@@ -47,7 +35,7 @@ void ErrorAlert(const char* text) { HostLog(std::string("alert(error): ") + (tex
 void MessageAlert(const char* text) { HostLog(std::string("alert(message): ") + (text ? text : "")); }
 
 void ValueToText(float value, char* buffer, int32_t size, int32_t units, int32_t precision) {
-    CopyOut(DlgValueToText(value, units, precision), buffer, size);
+    DlgCopyOut(DlgValueToText(value, units, precision), buffer, size);
 }
 
 HostBool TextToValue(const char* text, float* value, int32_t units) {
@@ -73,6 +61,7 @@ SuiteRegistrar registrar(kDlgBasicSuiteName, kDlgBasicSuiteVersion, &kSuite);
 }  // namespace
 
 void DlgSetScreen(int32_t width, int32_t height) { gScreen = {0, 0, width, height}; }
+IntRect DlgScreen() { return gScreen; }
 int32_t DlgCurrentCursor() { return gCursor; }
 
 }  // namespace drawhost

@@ -17,9 +17,4 @@ std::string DlgValueToText(float value, int32_t units, int32_t precision);
 // including NaN, infinities and trailing garbage.
 bool DlgTextToValue(const std::string& text, int32_t units, float* value);
 
-// The screen's usable rectangle (1920 x 1080 unless a script sets it).
-void DlgSetScreen(int32_t width, int32_t height);
-// The cursor resource last set by a plug-in (0 for the host's own).
-int32_t DlgCurrentCursor();
-
 }  // namespace drawhost
