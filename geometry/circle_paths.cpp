@@ -127,9 +127,6 @@ ShapeBuild BuildArcPath(RealPoint centre, float radius, float sweep, float start
         s[m + 1] = RetractedSegment(RealPoint{0.0f, 0.0f});
     }
     b.placement = RotateThenMove(startAngle, centre);
-    // Arcs keep the style their path already has; only the weights of both
-    // styles are set to the shape weight.
-    b.applyStyle = false;
     return b;
 }
 

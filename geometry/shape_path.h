@@ -36,8 +36,8 @@ struct ShapeBuild {
     bool placed = false;
     RealMatrix placement{1.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
     PathPaint paint = PathPaint::kShape;
-    // False for the arcs: the stroke weights of both styles are set to the
-    // weight of `paint`, but the path keeps the style it already has.
+    // The path receives the style of `paint` (every shape and mark does; a
+    // builder may leave a path's style alone by clearing it).
     bool applyStyle = true;
     // The path is made to show its centre point.
     bool showCentre = false;

@@ -106,6 +106,7 @@ TEST_F(Gallery, EveryShapeHasItsAnchorsAndStyleAndIsSaved) {
     ExpectPoint(arcPath.segments[0].out, Add(c10, c * 2 / 3, r), "arc 0 out");
     ExpectPoint(arc.arcStartPoint, Add(c10, 0, r), "arc start");
     ExpectPoint(arc.arcEndPoint, Turned(c10, r, 0, kPi / 6), "arc end");
+    ExpectGrayStroke(arcPath.style, kShapeWeight, "arc");   // arcs are painted like every shape
 
     // Sector of 120 degrees from the left, turning counter-clockwise through
     // the bottom: two pieces, then the centre, closed.
@@ -117,6 +118,7 @@ TEST_F(Gallery, EveryShapeHasItsAnchorsAndStyleAndIsSaved) {
     ExpectAnchors(ArtOf(sector.constructionPath),
                   {Add(c20, -r, 0), Add(c20, 0, -r), Turned(c20, r, 0, -kPi / 3), c20}, true);
     ExpectPoint(ArtOf(sector.constructionPath).segments[0].out, Add(c20, -r, -c), "sector 0 out");
+    EXPECT_EQ(ArtOf(sector.constructionPath).style.fillPaint, 1);
 
     // Half circle: a sweep of -180 degrees is a half circle from the start
     // angle 0 through the top; as a sector it is closed along its diameter.
