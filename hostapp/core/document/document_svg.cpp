@@ -107,7 +107,8 @@ std::string SvgWriter::PaintValue(const PaintColor& c) {
     }
 }
 
-std::string Pt(const RealPoint& p) { return FloatText(p.h) + " " + FloatText(-p.v); }
+// 0 - v rather than -v: the same value, but v = 0 gives 0, not -0.
+std::string Pt(const RealPoint& p) { return FloatText(p.h) + " " + FloatText(0.0f - p.v); }
 
 std::string SvgWriter::PathData(const Art& path) {
     if (path.segments.empty()) return "";
