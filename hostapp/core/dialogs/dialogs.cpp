@@ -24,7 +24,7 @@ DlgDialog& NewDialog(PluginRef plugin, const std::string& name, int32_t resource
     d->options = options;
     d->userData = userData;
     d->modal = modal;
-    DlgDialog& dialog = *s.dialogs.Add(d->handle, std::move(d));
+    DlgDialog& dialog = *s.dialogs.Add(std::move(d));
     s.dialogOrder.push_back(dialog.handle);
     // Floating dialogs carry a flyout menu; it has entries once the plug-in loads some.
     if (!modal) DlgCreateItem(dialog, kDlgFlyoutMenuItemID, ItemKind::Flyout, IntRect{0, 0, 0, 0});
@@ -157,7 +157,7 @@ void DlgNotifyDialog(DlgHandle h, const char* type) {
     n->type = type;
     n->dialog = h;
     DlgHandle nh = n->handle;
-    s.notifiers.Add(nh, std::move(n));
+    s.notifiers.Add(std::move(n));
     {
         DlgCallScope scope(d->plugin);
         d->notify(DlgRef(*d), DlgRefOf<DlgNotifierRef>(nh));

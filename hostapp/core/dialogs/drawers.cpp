@@ -36,7 +36,7 @@ DlgDrawer* DlgNewDrawer(DlgDrawer::Target target, DlgHandle owner, const IntRect
     rec->origin = {bounds.left, bounds.top};
     rec->clip = bounds;
     rec->font = font;
-    return TheDlgState().drawers.Add(rec->handle, std::move(rec));
+    return TheDlgState().drawers.Add(std::move(rec));
 }
 
 void DlgDeleteDrawer(DlgHandle h) { TheDlgState().drawers.Remove(h); }

@@ -21,7 +21,7 @@ IconRef GetFromResource(PluginRef plugin, int32_t iconId, int32_t index) {
         icon->width = icon->height = 0;
     }
     DlgHandle h = icon->handle;
-    TheDlgState().icons.Add(h, std::move(icon));
+    TheDlgState().icons.Add(std::move(icon));
     return DlgRefOf<IconRef>(h);
 }
 

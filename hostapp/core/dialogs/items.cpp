@@ -104,7 +104,7 @@ DlgItem* DlgCreateItem(DlgDialog& dialog, int32_t itemId, ItemKind kind, const I
     rec->kind = kind;
     rec->typeName = DlgKindName(kind);
     rec->bounds = bounds;
-    DlgItem& item = *s.items.Add(rec->handle, std::move(rec));
+    DlgItem& item = *s.items.Add(std::move(rec));
     dialog.items.push_back(&item);
     dialog.itemsById[itemId] = &item;
     switch (kind) {
@@ -254,7 +254,7 @@ void DlgNotifyItem(DlgHandle h, const char* type) {
     n->item = h;
     n->dialog = item->dialog;
     DlgHandle nh = n->handle;
-    s.notifiers.Add(nh, std::move(n));
+    s.notifiers.Add(std::move(n));
     {
         DlgCallScope scope(plugin);
         item->notify(DlgRef(*item), DlgRefOf<DlgNotifierRef>(nh));
@@ -298,7 +298,7 @@ void DlgTrackItem(DlgHandle h, int32_t action, IntPoint point, int32_t modifiers
         t->action = action;
         t->modifiers = modifiers;
         DlgHandle th = t->handle;
-        s.trackers.Add(th, std::move(t));
+        s.trackers.Add(std::move(t));
         {
             DlgCallScope scope(plugin);
             notify = item->track(DlgRef(*item), DlgRefOf<TrackerRef>(th)) != 0;

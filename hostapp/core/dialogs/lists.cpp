@@ -20,7 +20,7 @@ DlgList* DlgNewList(DlgItem& item) {
     rec->handle = DlgNewHandle();
     rec->item = item.handle;
     item.list = rec->handle;
-    return TheDlgState().lists.Add(rec->handle, std::move(rec));
+    return TheDlgState().lists.Add(std::move(rec));
 }
 
 void DlgDeleteList(DlgHandle h) {
@@ -37,7 +37,7 @@ DlgEntry* DlgInsertEntry(DlgList& list, int32_t index) {
     auto rec = std::make_unique<DlgEntry>();
     rec->handle = DlgNewHandle();
     rec->list = list.handle;
-    DlgEntry* entry = TheDlgState().entries.Add(rec->handle, std::move(rec));
+    DlgEntry* entry = TheDlgState().entries.Add(std::move(rec));
     size_t at = index < 0 ? list.entries.size() : std::min(size_t(index), list.entries.size());
     list.entries.insert(list.entries.begin() + ptrdiff_t(at), entry);
     Touch(list);

@@ -9,7 +9,7 @@ PortRef DlgNewAnnotationPort() {
     port->handle = DlgNewHandle();
     port->drawn.transparentClear = true;
     DlgHandle h = port->handle;
-    TheDlgState().ports.Add(h, std::move(port));
+    TheDlgState().ports.Add(std::move(port));
     return DlgRefOf<PortRef>(h);
 }
 

@@ -27,9 +27,10 @@ public:
         auto it = records_.find(h);
         return it == records_.end() ? nullptr : it->second.get();
     }
-    T* Add(DlgHandle h, std::unique_ptr<T> record) {
+    // Files the record under its own handle.
+    T* Add(std::unique_ptr<T> record) {
         T* raw = record.get();
-        records_[h] = std::move(record);
+        records_[raw->handle] = std::move(record);
         return raw;
     }
     void Remove(DlgHandle h) { records_.erase(h); }

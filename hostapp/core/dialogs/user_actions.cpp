@@ -53,11 +53,11 @@ std::string Trimmed(const std::string& s) {
     return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
 }
 
-// Entry by its exact text, else by position ("#3" or a bare whole number).
+// Entry by its exact text, else by position ("@3" or a bare whole number).
 DlgEntry* FindEntry(const DlgList& list, const std::string& spec) {
     for (DlgEntry* e : list.entries)
         if (!e->separator && (e->text == spec || Trimmed(e->text) == spec)) return e;
-    std::string digits = !spec.empty() && spec[0] == '#' ? spec.substr(1) : spec;
+    std::string digits = !spec.empty() && spec[0] == '@' ? spec.substr(1) : spec;
     if (digits.empty() || digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos)
         return nullptr;
     size_t index = std::stoul(digits);
