@@ -3,18 +3,10 @@
 #include <algorithm>
 
 #include "app/prefs_store.h"
+#include "dialogs/ports.h"
 #include "document/document_output.h"
 #include "frame/host.h"
 #include "util/json_writer.h"
-
-// The dialog manager draws annotations into ports; without it the
-// annotators are still called, with no port to draw on.
-#if __has_include("dialogs/ports.h")
-#include "dialogs/ports.h"
-#define DRAWHOST_HAVE_PORTS 1
-#else
-#define DRAWHOST_HAVE_PORTS 0
-#endif
 
 namespace drawhost {
 
@@ -98,11 +90,10 @@ IntRect Union(IntRect a, const IntRect& b) {
             std::max(a.bottom, b.bottom)};
 }
 
+// One port over the front view, made at the first redraw.
 PortRef Port() {
     AppState& app = TheApp();
-#if DRAWHOST_HAVE_PORTS
     if (!app.annotationPort) app.annotationPort = DlgNewAnnotationPort();
-#endif
     return app.annotationPort;
 }
 
@@ -136,9 +127,7 @@ void AnnotatorsRedraw() {
     // The whole port is redrawn: every annotator draws all of its feedback
     // at each draw, so what lay outside the invalid area is drawn again too.
     PortRef port = Port();
-#if DRAWHOST_HAVE_PORTS
-    if (port) DlgClearPort(port);
-#endif
+    DlgClearPort(port);
     std::vector<std::pair<ViewHandle, IntRect>> views;
     for (const AppInvalidRect& r : region) {
         auto it = std::find_if(views.begin(), views.end(), [&](auto& v) { return v.first == r.view; });
@@ -151,17 +140,11 @@ void AnnotatorsRedraw() {
 }
 
 void AnnotatorsPaint(cairo_t* cr) {
-#if DRAWHOST_HAVE_PORTS
     if (cr && TheApp().annotationPort) DlgPaintPort(TheApp().annotationPort, cr);
-#else
-    (void)cr;
-#endif
 }
 
 void AnnotatorsDisposePort(AppState& app) {
-#if DRAWHOST_HAVE_PORTS
     if (app.annotationPort) DlgDisposePort(app.annotationPort);
-#endif
     app.annotationPort = nullptr;
 }
 
