@@ -2,9 +2,13 @@
 // test plug-in receives them. The expected sequences follow the order a
 // user's hand produces: the pointer passes over a point before it presses
 // there, and is dragged to where it is let go.
+#include <cairo.h>
+
 #include "app/app_state.h"
 #include "app/notifiers.h"
 #include "app_fixture.h"
+#include "document/document_output.h"
+#include "document/view_suite.h"
 #include "util/json_writer.h"
 
 namespace app_test {
@@ -137,6 +141,25 @@ TEST_F(Events, AnnotatorsAndNotifiersAreDumped) {
               std::string::npos)
         << dump;
     EXPECT_NE(dump.find("\"type\": \"AI Art Selection Changed Notifier\""), std::string::npos);
+}
+
+// What the annotator drew at the last redraw (the test plug-in fills the
+// redrawn area in red) lies over the document in the PNG.
+TEST_F(Events, AnnotationsAreOverlaidOnTheImage) {
+    ASSERT_EQ(RunLines({"tool \"App Test Tool\"", "move 100 100"}), "");
+    std::string png = scratch + "/view.png", error;
+    ASSERT_TRUE(DocumentWritePng(png, &error)) << error;
+    IntPoint at{};
+    ASSERT_EQ(ViewArtworkToView({100, 100}, &at), kNoErr);
+    cairo_surface_t* image = cairo_image_surface_create_from_png(png.c_str());
+    ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
+    auto pixel = [&](int x, int y) {
+        const unsigned char* row = cairo_image_surface_get_data(image) + y * cairo_image_surface_get_stride(image);
+        return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
+    };
+    EXPECT_EQ(pixel(at.h, at.v), 0xFF0000u);              // inside the 20-pixel box
+    EXPECT_EQ(pixel(at.h + 30, at.v + 30), 0xFFFFFFu);    // paper outside it
+    cairo_surface_destroy(image);
 }
 
 // Annotators are called only for views of the document, with handles the

@@ -3,7 +3,8 @@
 //   "App Test Tool 2" (same group and toolset as the first, no tracking)
 //   the menu item "App Test Item" in "Tool Palettes"
 //   notifiers for application start and selection changes
-//   the annotator "AppTestAnno", active while one of its tools is selected
+//   the annotator "AppTestAnno", active while one of its tools is selected,
+//   which fills the area it is asked to redraw in red
 // Every message after that is numbered and shown on the info line
 // ("#3 AI Mouse Down 10 20"), which the host logs as "info: ...". Mouse
 // downs beep; tool events invalidate a box around the cursor in the front
@@ -25,6 +26,7 @@ const NotifierSuite* gNotifier = nullptr;
 const AnnotatorSuite* gAnnotator = nullptr;
 const PreferenceSuite* gPrefs = nullptr;
 const DocumentViewSuite* gViews = nullptr;   // may be missing: then nothing is invalidated
+const DlgDrawerSuite* gDrawer = nullptr;     // may be missing: then nothing is drawn
 
 ToolHandle gTools[2] = {nullptr, nullptr};
 MenuItemHandle gItem = nullptr;
@@ -63,6 +65,7 @@ HostErr Startup(MessageHeader* m) {
     Acquire(kAnnotatorSuiteName, kAnnotatorSuiteVersion, &gAnnotator);
     Acquire(kPreferenceSuiteName, kPreferenceSuiteVersion, &gPrefs);
     Acquire(kDocumentViewSuiteName, kDocumentViewSuiteVersion, &gViews);
+    Acquire(kDlgDrawerSuiteName, kDlgDrawerSuiteVersion, &gDrawer);
     if (!gMenu || !gTool || !gNotifier || !gAnnotator || !gPrefs) return kErrSuiteNotFound;
 
     ToolData first = {"App Test Tool", "First test tool", nullptr, kToolNoGroup, kToolNoGroup};
@@ -146,6 +149,12 @@ extern "C" __attribute__((visibility("default"))) HostErr PluginMain(const char*
     if (Is(caller, kCallerAnnotation)) {
         auto* a = static_cast<AnnotatorMessage*>(message);
         Report(std::string(selector) + (a->annotator == gAnno ? " AppTestAnno" : " ?"));
+        if (DrawerRef d = gDrawer ? gDrawer->Create(a->port, &a->updateRect, 0) : nullptr) {
+            IntRect local = {0, 0, a->updateRect.right - a->updateRect.left, a->updateRect.bottom - a->updateRect.top};
+            gDrawer->SetRGBColor(d, 255, 0, 0);
+            gDrawer->FillRect(d, &local);
+            gDrawer->Destroy(d);
+        }
         return kNoErr;
     }
     return kNoErr;
