@@ -1,5 +1,20 @@
 // Session commands that act on dialogs as a user would. DIALOG is a dialog's
 // name or title; while a modal dialog is open only it takes input.
+//
+//   item DIALOG ID VALUE        type into a field: a number in the field's units
+//                               (or with a suffix: "5 mm", "1 in", "30°"), held
+//                               within its range; text as is in a text field
+//   press DIALOG ID [MODS]      click a button, check box, radio or picture
+//   check DIALOG ID on|off      tick or untick (a radio button only ticks)
+//   choose DIALOG ID ENTRY      a popup's or flyout's entry, by its text, else
+//                               by position ("@2" or a bare number)
+//   step DIALOG ID up|down [large]   a spin edit's arrows
+//   track DIALOG ID down|drag|up|move X Y [MODS]   a mouse event in item pixels
+//   close DIALOG                the close box
+//   snapshot DIALOG FILE.png    the dialog as drawn
+//   screen W H                  the screen size the plug-in measures
+// MODS is a sum of modifier bits: 8 shift, 16 control, 32 option, 64 command,
+// 128 space, 256 double click.
 #include "dialogs/basic_services.h"
 #include "dialogs/dialog_manager.h"
 #include "frame/host.h"
@@ -70,7 +85,7 @@ CommandRegistrar check("check", "check DIALOG ID on|off", [](const ScriptArgs& a
     Check(DlgUserCheck(ItemArg(a, 0), a.OnOff(2)));
 });
 
-CommandRegistrar choose("choose", "choose DIALOG ID ENTRY", [](const ScriptArgs& a) {
+CommandRegistrar choose("choose", "choose DIALOG ID ENTRY-TEXT|@POSITION", [](const ScriptArgs& a) {
     a.Expect(3);
     Echo(a);
     Check(DlgUserChoose(ItemArg(a, 0), a.Str(2)));
