@@ -1,5 +1,6 @@
 #include "host_fixture.h"
 
+#include "app/prefs.h"
 #include "standin_control.h"
 
 namespace drawhost_test {
@@ -24,6 +25,8 @@ std::vector<std::string> LogLinesWith(const std::string& needle) {
 
 void HostTest::SetUp() {
     HostReset();
+    // Preferences stay in memory: a test never reads or rewrites the user's file.
+    PrefsSetPath("");
     StandInReleaseAllKeys();
     StandInBeep sink[64];
     while (StandInTakeBeeps(sink, 64) == 64) {

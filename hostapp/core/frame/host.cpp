@@ -112,7 +112,9 @@ HostErr HostSend(LoadedPlugin& plugin, const char* caller, const char* selector,
 bool HostRunModal(const std::function<bool()>& done) {
     Host& h = TheHost();
     while (!done()) {
-        if (!h.modalPump || !h.modalPump()) return done();
+        // A copy: the input being run may install a pump of its own meanwhile.
+        std::function<bool()> pump = h.modalPump;
+        if (!pump || !pump()) return done();
     }
     return true;
 }

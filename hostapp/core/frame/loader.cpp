@@ -12,6 +12,11 @@ namespace drawhost {
 
 namespace {
 
+std::vector<std::function<std::string(const LoadedPlugin&)>>& UnloadGuards() {
+    static std::vector<std::function<std::string(const LoadedPlugin&)>> guards;
+    return guards;
+}
+
 std::vector<std::function<void()>>& AfterStartHooks() {
     static std::vector<std::function<void()>> hooks;
     return hooks;
@@ -60,6 +65,10 @@ std::string BundleName(const LoadedPlugin& p) {
 }  // namespace
 
 void HostAddAfterStartHook(std::function<void()> hook) { AfterStartHooks().push_back(std::move(hook)); }
+
+void HostAddUnloadGuard(std::function<std::string(const LoadedPlugin&)> guard) {
+    UnloadGuards().push_back(std::move(guard));
+}
 void HostAddBeforeStartHook(std::function<void()> hook) { BeforeStartHooks().push_back(std::move(hook)); }
 
 int HostLoadPlugins(const std::string& folder) {
@@ -124,6 +133,13 @@ void HostStartPlugins() {
 
 HostErr HostUnloadPlugin(LoadedPlugin& p) {
     if (!p.entry || p.unloaded) return kErrCantHappen;
+    for (auto& guard : UnloadGuards()) {
+        std::string why = guard(p);
+        if (!why.empty()) {
+            HostLog("drawhost: " + BundleName(p) + " stays loaded: " + why);
+            return kErrCantHappen;
+        }
+    }
     MessageHeader msg{};
     HostErr err = HostSend(p, kCallerAccess, kSelUnload, &msg);
     CloseModule(p);

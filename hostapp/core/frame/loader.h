@@ -23,6 +23,8 @@ int HostLoadPlugins(const std::string& folder);
 void HostStartPlugins();
 
 // "Unload" then closes the module; "Reload" reopens it and sends "Reload".
+// A plug-in that a subsystem still needs loaded (it has open windows whose
+// procedures live in its code) is not unloaded: kErrCantHappen, logged.
 HostErr HostUnloadPlugin(LoadedPlugin& plugin);
 HostErr HostReloadPlugin(LoadedPlugin& plugin);
 
@@ -32,6 +34,10 @@ void HostShutdownPlugins();
 
 // Sends "About" to a plug-in.
 HostErr HostSendAbout(LoadedPlugin& plugin);
+
+// Guards asked before a plug-in is unloaded: each answers why it must stay
+// loaded, or an empty text.
+void HostAddUnloadGuard(std::function<std::string(const LoadedPlugin&)> guard);
 
 // Hooks run by HostStartPlugins once every plug-in has started.
 void HostAddAfterStartHook(std::function<void()> hook);

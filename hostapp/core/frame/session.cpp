@@ -34,12 +34,22 @@ std::vector<std::function<bool(std::string*)>>& Finishers() {
 bool gStarted = false;
 std::string gLogPath;
 std::string gDumpPath;
+// The dump as it stood when the plug-ins were shut down: their windows are
+// part of it and close at shut-down. Empty until then.
+std::string gDumpAtQuit;
 
 ResetRegistrar resetSession([] {
     gStarted = false;
     gLogPath.clear();
     gDumpPath.clear();
+    gDumpAtQuit.clear();
 });
+
+std::string DumpNow() {
+    JsonWriter json;
+    HostWriteDump(json);
+    return json.Text() + "\n";
+}
 
 std::vector<std::string> ReadLines(const std::string& content) {
     std::vector<std::string> lines;
@@ -83,6 +93,7 @@ void SessionStart() {
 
 void SessionQuit() {
     if (!gStarted) return;
+    if (!gDumpPath.empty()) gDumpAtQuit = DumpNow();
     HostShutdownPlugins();
     gStarted = false;
 }
@@ -139,9 +150,8 @@ int SessionRun(const std::vector<std::string>& args) {
         exitCode = 2;
     } else {
         if (!gDumpPath.empty()) {
-            JsonWriter json;
-            HostWriteDump(json);
-            if (!WriteFileAtomically(gDumpPath, json.Text() + "\n", &error)) {
+            std::string dump = gDumpAtQuit.empty() ? DumpNow() : gDumpAtQuit;
+            if (!WriteFileAtomically(gDumpPath, dump, &error)) {
                 std::fprintf(stderr, "drawhost: %s\n", error.c_str());
                 exitCode = 1;
             }
