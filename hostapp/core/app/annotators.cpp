@@ -39,6 +39,7 @@ HostErr AddAnnotator(PluginRef plugin, const char* name, AnnotatorHandle* annota
     AppAnnotator a;
     a.name = name;
     a.owner = plugin;
+    HostLog("annotator added: " + a.name);
     app.annotators.push_back(std::move(a));
     *annotator = AppMakeHandle<AnnotatorHandle>(AppHandleKind::Annotator, app.annotators.size() - 1);
     return kNoErr;
@@ -47,7 +48,9 @@ HostErr AddAnnotator(PluginRef plugin, const char* name, AnnotatorHandle* annota
 HostErr SetAnnotatorActive(AnnotatorHandle annotator, HostBool active) {
     int i = AnnotatorIndex(annotator);
     if (i < 0) return kErrBadHandle;
-    TheApp().annotators[i].active = active != 0;
+    AppAnnotator& a = TheApp().annotators[i];
+    if (a.active != (active != 0)) HostLog("annotator " + a.name + (active ? " active" : " inactive"));
+    a.active = active != 0;
     return kNoErr;
 }
 

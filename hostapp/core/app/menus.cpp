@@ -36,6 +36,7 @@ HostErr AddMenuItem(PluginRef plugin, const char* key, const char* group, const 
     entry.group = g;
     entry.options = options;
     entry.owner = plugin;
+    HostLog("menu item added: " + entry.text + " (in " + group + ")");
     app.menuItems.push_back(std::move(entry));
     *item = AppMakeHandle<MenuItemHandle>(AppHandleKind::MenuItem, app.menuItems.size() - 1);
     return kNoErr;

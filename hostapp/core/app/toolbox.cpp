@@ -47,6 +47,8 @@ HostErr AddTool(PluginRef plugin, const char* name, const ToolData* data, int32_
         t.group = ownGroup ? app.nextToolGroup++ : app.tools[data->sameGroupAs].group;
         t.toolset = app.nextToolset++;
     }
+    HostLog("tool added: " + t.title + " (group " + std::to_string(t.group) + ", toolset " +
+            std::to_string(t.toolset) + ")");
     app.tools.push_back(std::move(t));
     *tool = AppMakeHandle<ToolHandle>(AppHandleKind::Tool, app.tools.size() - 1);
     return kNoErr;
