@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The main job: builds the plug-in and drawhost, then runs the example
 # session against the real plug-in module and prints what a user would have
-# seen. Outputs land in out/.
+# seen. Outputs land in out/: the log, the document as JSON, SVG and PNG,
+# pictures of the toolbox and the about box, and the preference file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)" --target drawhost orbiquad
 mkdir -p out
-build/bin/drawhost run examples/session.txt --log out/session.log --dump out/session.json "$@"
+build/bin/drawhost run examples/session.txt --log out/session.log --dump out/session.json \
+  --svg out/session.svg --png out/session.png --prefs out/preferences.txt "$@"
 cat out/session.log

@@ -3,18 +3,9 @@
 #include <cairo.h>
 
 #include "dialogs/dialog_manager.h"
-#include "util/files.h"
+#include "util/png_file.h"
 
 namespace drawhost {
-
-namespace {
-
-cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
-    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
-    return CAIRO_STATUS_SUCCESS;
-}
-
-}  // namespace
 
 void DlgRenderDialog(const DlgDialog& dialog, cairo_t* cr) {
     IntPoint size = DlgRenderSize(dialog);
@@ -47,14 +38,9 @@ bool DlgSnapshot(DlgHandle h, const std::string& path, std::string* error) {
     cairo_t* cr = cairo_create(surface);
     DlgRenderDialog(*d, cr);
     cairo_destroy(cr);
-    std::string png;
-    cairo_status_t status = cairo_surface_write_to_png_stream(surface, AppendBytes, &png);
+    bool written = WriteSurfacePng(surface, path, error);
     cairo_surface_destroy(surface);
-    if (status != CAIRO_STATUS_SUCCESS) {
-        *error = std::string("cannot encode the snapshot: ") + cairo_status_to_string(status);
-        return false;
-    }
-    return WriteFileAtomically(path, png, error);
+    return written;
 }
 
 }  // namespace drawhost

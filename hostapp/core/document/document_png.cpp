@@ -7,7 +7,7 @@
 #include "document/document_output.h"
 #include "frame/host.h"
 #include "frame/session.h"
-#include "util/files.h"
+#include "util/png_file.h"
 
 namespace drawhost {
 
@@ -104,11 +104,6 @@ void PaintArt(cairo_t* cr, const Art& art) {
     cairo_new_path(cr);
 }
 
-cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned int length) {
-    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
-    return CAIRO_STATUS_SUCCESS;
-}
-
 std::string gPngPath;
 
 ResetRegistrar resetPng([] { gPngPath.clear(); });
@@ -158,14 +153,9 @@ bool DocumentWritePng(const std::string& path, std::string* error) {
         cairo_restore(cr);
     }
     cairo_destroy(cr);
-    std::string bytes;
-    cairo_status_t status = cairo_surface_write_to_png_stream(surface, AppendToString, &bytes);
+    bool written = WriteSurfacePng(surface, path, error);
     cairo_surface_destroy(surface);
-    if (status != CAIRO_STATUS_SUCCESS) {
-        if (error) *error = std::string("the image could not be encoded: ") + cairo_status_to_string(status);
-        return false;
-    }
-    return WriteFileAtomically(path, bytes, error);
+    return written;
 }
 
 }  // namespace drawhost

@@ -1,0 +1,63 @@
+# Runs the example session twice through drawhost. The first run starts from
+# no preference file and must write the defaults, the document and every
+# picture; the second reads the file back (a value changed by hand in it
+# moves the tools next to the eyedropper).
+set(work ${WORK_DIR})
+file(REMOVE_RECURSE ${work})
+file(MAKE_DIRECTORY ${work}/out)
+set(prefs ${work}/out/preferences.txt)
+
+execute_process(COMMAND ${DRAWHOST} run ${SCRIPT} --plugins ${PLUGINS} --log out/session.log
+    --dump out/session.json --svg out/session.svg --png out/session.png --prefs ${prefs}
+  WORKING_DIRECTORY ${work} RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "first run: exit ${rc}: ${err}")
+endif()
+foreach(f session.log session.json session.svg session.png toolbox.png about.png preferences.txt)
+  if(NOT EXISTS ${work}/out/${f})
+    message(FATAL_ERROR "first run wrote no ${f}")
+  endif()
+endforeach()
+file(READ ${work}/out/session.log log)
+foreach(line "startup Orbiquad -> 0" "menu item added: Afficher QZV•Orbiquad (in QZVOutils)"
+             "tool added: Outil Zivo & Voraved" "tool added: Outil Rectangles" "annotator added: QZVAnno"
+             "unload Orbiquad -> 0" "reload Orbiquad -> 0" "shutdown Orbiquad -> 0")
+  string(FIND "${log}" "${line}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the log lacks '${line}':\n${log}")
+  endif()
+endforeach()
+file(READ ${prefs} stored)
+foreach(line "Precision = int:2" "EchelleNum = real:1" "NbPtsArrondiEdit = int:2" "PtFlEditX0 = real:18"
+             "kADM_DPVisibleStr = bool:true" "OutilsGroupe = bool:false")
+  string(FIND "${stored}" "${line}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the preference file lacks '${line}':\n${stored}")
+  endif()
+endforeach()
+file(READ ${work}/out/session.json dump)
+string(JSON layers GET "${dump}" layers)
+string(FIND "${layers}" "\"Esquisse\"" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "the dump lacks the layer Esquisse")
+endif()
+
+# Second run: the edited file is read, not replaced by defaults.
+string(REPLACE "OutilsGroupe = bool:false" "OutilsGroupe = bool:true" stored "${stored}")
+file(WRITE ${prefs} "${stored}")
+execute_process(COMMAND ${DRAWHOST} run ${SCRIPT} --plugins ${PLUGINS} --log out/second.log
+    --dump out/second.json --prefs ${prefs}
+  WORKING_DIRECTORY ${work} RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "second run: exit ${rc}: ${err}")
+endif()
+file(READ ${work}/out/second.log log)
+string(FIND "${log}" "tool added: Outil Zivo & Voraved (group 2, toolset 2)" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "the second run did not read OutilsGroupe back:\n${log}")
+endif()
+file(READ ${prefs} again)
+string(FIND "${again}" "OutilsGroupe = bool:true" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "the second run overwrote the stored value")
+endif()
