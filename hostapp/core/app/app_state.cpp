@@ -7,6 +7,7 @@
 #include "app/prefs.h"
 #include "app/toolbox.h"
 #include "frame/host.h"
+#include "util/copy_out.h"
 
 namespace drawhost {
 
@@ -57,15 +58,6 @@ std::string AppOwnerName(PluginRef owner) {
     return slash == std::string::npos ? p->folder : p->folder.substr(slash + 1);
 }
 
-void AppCopyOut(const std::string& text, char* buffer, int32_t size) {
-    if (!buffer || size <= 0) return;
-    size_t n = text.size();
-    if (n > static_cast<size_t>(size - 1)) {
-        n = static_cast<size_t>(size - 1);
-        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
-    }
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = 0;
-}
+void AppCopyOut(const std::string& text, char* buffer, int32_t size) { CopyTextOut(text, buffer, size); }
 
 }  // namespace drawhost

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "dialogs/basic_services.h"
-#include "dialogs/copy_out.h"
+#include "util/copy_out.h"
 #include "dialogs/number_text.h"
 #include "frame/host.h"
 #include "frame/resources.h"
@@ -27,7 +27,7 @@ HostErr GetIndexString(PluginRef plugin, int32_t listId, int32_t index, char* bu
     if (!p) return kErrBadHandle;
     std::string text;
     if (!HostGetIndexString(*p, listId, index, &text)) return kErrNotFound;
-    DlgCopyOut(text, buffer, size);
+    CopyTextOut(text, buffer, size);
     return kNoErr;
 }
 
@@ -35,7 +35,7 @@ void ErrorAlert(const char* text) { HostLog(std::string("alert(error): ") + (tex
 void MessageAlert(const char* text) { HostLog(std::string("alert(message): ") + (text ? text : "")); }
 
 void ValueToText(float value, char* buffer, int32_t size, int32_t units, int32_t precision) {
-    DlgCopyOut(DlgValueToText(value, units, precision), buffer, size);
+    CopyTextOut(DlgValueToText(value, units, precision), buffer, size);
 }
 
 HostBool TextToValue(const char* text, float* value, int32_t units) {

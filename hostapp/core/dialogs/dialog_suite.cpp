@@ -1,6 +1,6 @@
 // "ADM Dialog Suite" and "ADM Dialog Group Suite": thin wrappers that look
 // every handle up before they touch anything.
-#include "dialogs/copy_out.h"
+#include "util/copy_out.h"
 #include "dialogs/dialog_manager.h"
 #include "frame/host.h"
 
@@ -81,7 +81,7 @@ void SetText(DialogRef dialog, const char* title) {
 }
 void GetText(DialogRef dialog, char* buffer, int32_t size) {
     DlgDialog* d = DlgFind(dialog);
-    DlgCopyOut(d ? d->title : std::string(), buffer, size);
+    CopyTextOut(d ? d->title : std::string(), buffer, size);
 }
 
 void Invalidate(DialogRef dialog) {
@@ -120,7 +120,7 @@ SuiteRegistrar dialogSuite(kDlgDialogSuiteName, kDlgDialogSuiteVersion, &kDialog
 HostErr GetDialogGroupInfo(DialogRef dialog, char* groupName, int32_t size, int32_t* dockCode) {
     DlgDialog* d = DlgFind(dialog);
     if (!d) return kErrBadHandle;
-    DlgCopyOut(d->groupName, groupName, size);
+    CopyTextOut(d->groupName, groupName, size);
     if (dockCode) *dockCode = d->dockCode;
     return kNoErr;
 }

@@ -26,10 +26,10 @@ FontSpec SpecOf(int32_t font) {
 }
 
 void SelectFont(cairo_t* cr, int32_t font) {
-    FontSpec spec = SpecOf(font);
+    FontSpec face = SpecOf(font);
     cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
-                           spec.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cr, spec.size);
+                           face.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, face.size);
 }
 
 // A context for measuring text; nothing is ever painted on it.

@@ -3,7 +3,7 @@
 #include <climits>
 #include <cmath>
 
-#include "dialogs/copy_out.h"
+#include "util/copy_out.h"
 #include "dialogs/dialog_manager.h"
 
 namespace drawhost {
@@ -138,7 +138,7 @@ void SetPrecision(ItemRef item, int32_t precision) {
 void SetText(ItemRef item, const char* text) { With(item, [&](DlgItem& i) { DlgSetItemText(i, text ? text : ""); }); }
 void GetText(ItemRef item, char* buffer, int32_t size) {
     DlgItem* i = DlgFind(item);
-    DlgCopyOut(i ? DlgGetItemText(*i) : std::string(), buffer, size);
+    CopyTextOut(i ? DlgGetItemText(*i) : std::string(), buffer, size);
 }
 
 void SetBooleanValue(ItemRef item, HostBool value) { With(item, [&](DlgItem& i) { DlgSetBoolean(i, value != 0); }); }

@@ -1,5 +1,5 @@
 // "ADM List Suite" and "ADM Entry Suite".
-#include "dialogs/copy_out.h"
+#include "util/copy_out.h"
 #include "dialogs/dialog_manager.h"
 
 namespace drawhost {
@@ -76,7 +76,7 @@ ListRef GetList(EntryRef entry) {
 void SetText(EntryRef entry, const char* text) { With(entry, [&](DlgEntry& e) { e.text = text ? text : ""; }); }
 void GetText(EntryRef entry, char* buffer, int32_t size) {
     DlgEntry* e = DlgFind(entry);
-    DlgCopyOut(e ? e->text : std::string(), buffer, size);
+    CopyTextOut(e ? e->text : std::string(), buffer, size);
 }
 void Enable(EntryRef entry, HostBool enable) { With(entry, [&](DlgEntry& e) { e.enabled = enable != 0; }); }
 HostBool IsEnabled(EntryRef entry) {

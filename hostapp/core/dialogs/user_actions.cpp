@@ -54,10 +54,10 @@ std::string Trimmed(const std::string& s) {
 }
 
 // Entry by its exact text, else by position ("@3" or a bare whole number).
-DlgEntry* FindEntry(const DlgList& list, const std::string& spec) {
+DlgEntry* FindEntry(const DlgList& list, const std::string& wanted) {
     for (DlgEntry* e : list.entries)
-        if (!e->separator && (e->text == spec || Trimmed(e->text) == spec)) return e;
-    std::string digits = !spec.empty() && spec[0] == '@' ? spec.substr(1) : spec;
+        if (!e->separator && (e->text == wanted || Trimmed(e->text) == wanted)) return e;
+    std::string digits = !wanted.empty() && wanted[0] == '@' ? wanted.substr(1) : wanted;
     if (digits.empty() || digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos)
         return nullptr;
     size_t index = std::stoul(digits);
@@ -126,16 +126,16 @@ std::string DlgUserCheck(DlgHandle h, bool on) {
     return DlgUserPress(h, 0);
 }
 
-std::string DlgUserChoose(DlgHandle h, const std::string& spec) {
+std::string DlgUserChoose(DlgHandle h, const std::string& wanted) {
     std::string why;
     DlgItem* item = Reachable(h, &why);
     if (!item) return why;
     DlgList* list = DlgListOf(*item);
     if (!list) return WrongKind(*item, "it has no popup list");
-    DlgEntry* entry = FindEntry(*list, spec);
-    if (!entry) return Describe(*item) + " has no entry " + Quote(spec);
-    if (entry->separator) return "entry " + Quote(spec) + " of " + Describe(*item) + " is a separator";
-    if (!entry->enabled) return "entry " + Quote(spec) + " of " + Describe(*item) + " is disabled";
+    DlgEntry* entry = FindEntry(*list, wanted);
+    if (!entry) return Describe(*item) + " has no entry " + Quote(wanted);
+    if (entry->separator) return "entry " + Quote(wanted) + " of " + Describe(*item) + " is a separator";
+    if (!entry->enabled) return "entry " + Quote(wanted) + " of " + Describe(*item) + " is disabled";
     if (item->kind == ItemKind::SpinEditPopup) {
         // The entry's text becomes the field's value.
         float v;

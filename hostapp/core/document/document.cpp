@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "frame/host.h"
+#include "util/copy_out.h"
 
 namespace drawhost {
 
@@ -147,14 +148,7 @@ HostErr DocumentCheckStyle(const PathStyle& style) {
 
 HostErr DocumentCopyText(const std::string& text, char* buffer, int32_t size) {
     if (!buffer || size < 1) return kErrBadParameter;
-    size_t n = text.size();
-    if (n > static_cast<size_t>(size - 1)) {
-        n = static_cast<size_t>(size - 1);
-        // Back up over continuation bytes so that no character is cut in two.
-        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
-    }
-    text.copy(buffer, n);
-    buffer[n] = '\0';
+    CopyTextOut(text, buffer, size);
     return kNoErr;
 }
 

@@ -8,7 +8,7 @@ namespace drawhost {
 
 // Copies `text` into a buffer of `size` bytes, cut on a UTF-8 character
 // boundary and always terminated; nothing for a null or empty buffer.
-inline void DlgCopyOut(const std::string& text, char* buffer, int32_t size) {
+inline void CopyTextOut(const std::string& text, char* buffer, int32_t size) {
     if (!buffer || size <= 0) return;
     size_t n = text.size();
     if (n > static_cast<size_t>(size - 1)) {
