@@ -4,11 +4,9 @@
 
 namespace qzv {
 
-namespace {
-
-// True when a host menu group is called `name`.
-HostErr FindMenuGroup(const MenuSuite* menu, const char* name, bool* found) {
+HostErr MenuGroupExists(const MenuSuite* menu, const char* name, bool prefixOnly, bool* found) {
     *found = false;
+    const size_t length = strlen(name);
     int32_t count = 0;
     HostErr err = menu->CountMenuGroups(&count);
     if (err != kNoErr) return err;
@@ -17,15 +15,13 @@ HostErr FindMenuGroup(const MenuSuite* menu, const char* name, bool* found) {
         const char* groupName = nullptr;
         if ((err = menu->GetNthMenuGroup(i, &group)) != kNoErr) return err;
         if ((err = menu->GetMenuGroupName(group, &groupName)) != kNoErr) return err;
-        if (groupName && strcmp(groupName, name) == 0) {
+        if (groupName && (prefixOnly ? strncmp(groupName, name, length) : strcmp(groupName, name)) == 0) {
             *found = true;
             return kNoErr;
         }
     }
     return kNoErr;
 }
-
-}  // namespace
 
 SDKAboutPluginsHelper::SDKAboutPluginsHelper(const BasicSuite* basic) : basic_(basic) {
     const void* suite = nullptr;
@@ -42,7 +38,7 @@ HostErr SDKAboutPluginsHelper::AddAboutPluginsMenuItem(PluginRef plugin, const c
                                                         const char* itemText, MenuItemHandle* item) {
     if (!menu_) return kErrSuiteNotFound;
     bool exists = false;
-    HostErr err = FindMenuGroup(menu_, groupName, &exists);
+    HostErr err = MenuGroupExists(menu_, groupName, false, &exists);
     if (err != kNoErr) return err;
     if (!exists) {
         MenuItemHandle aboutItem = nullptr;

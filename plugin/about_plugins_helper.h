@@ -5,6 +5,10 @@
 
 namespace qzv {
 
+// Walks the host's menu groups for one called `name` (or, with `prefixOnly`,
+// one whose name begins with `name`). Host errors end the walk and are returned.
+HostErr MenuGroupExists(const MenuSuite* menu, const char* name, bool prefixOnly, bool* exists);
+
 class SDKAboutPluginsHelper {
 public:
     explicit SDKAboutPluginsHelper(const BasicSuite* basic);

@@ -21,26 +21,6 @@ constexpr const char* kFamilyGroupName = "QZVOutils";
 constexpr const char* kFamilyItemText = "QZV.Outils";
 constexpr const char* kPaletteItemKey = "Outil5";
 
-// True when a host menu group's name starts with "QZV": a plug-in of the
-// family has made the shared sub-menu already.
-HostErr FamilyGroupExists(bool* exists) {
-    *exists = false;
-    int32_t count = 0;
-    HostErr err = sMenu->CountMenuGroups(&count);
-    if (err != kNoErr) return err;
-    for (int32_t i = 0; i < count; ++i) {
-        MenuGroupHandle group = nullptr;
-        const char* name = nullptr;
-        if (sMenu->GetNthMenuGroup(i, &group) != kNoErr) continue;
-        if (sMenu->GetMenuGroupName(group, &name) != kNoErr || !name) continue;
-        if (strncmp(name, "QZV", 3) == 0) {
-            *exists = true;
-            break;
-        }
-    }
-    return kNoErr;
-}
-
 // A tool number by name, or kToolNoGroup when the host has no such tool.
 int32_t ToolNumberOr(const char* name, int32_t fallback) {
     int32_t number = 0;
@@ -58,8 +38,10 @@ HostErr RegisterMenus(MessageHeader* message) {
                                             kAboutItemText, &g->aboutMenuItem);
     }
 
+    // A group whose name starts with "QZV": a plug-in of the family has made
+    // the shared sub-menu already.
     bool familyExists = false;
-    HostErr err = FamilyGroupExists(&familyExists);
+    HostErr err = MenuGroupExists(sMenu, "QZV", true, &familyExists);
     if (err != kNoErr) return err;
     if (!familyExists) {
         MenuItemHandle familyItem = nullptr;

@@ -104,22 +104,8 @@ void PaintArt(cairo_t* cr, const Art& art) {
     cairo_new_path(cr);
 }
 
-std::string gPngPath;
-
-ResetRegistrar resetPng([] { gPngPath.clear(); });
-
 struct Registration {
-    Registration() {
-        SessionAddOption("--png", "FILE", [](const std::string& value, std::string* error) {
-            if (value.empty()) {
-                *error = "needs a file name";
-                return false;
-            }
-            gPngPath = value;
-            return true;
-        });
-        SessionAddFinisher([](std::string* error) { return gPngPath.empty() || DocumentWritePng(gPngPath, error); });
-    }
+    Registration() { SessionAddOutputFile("--png", DocumentWritePng); }
 } registration;
 
 }  // namespace

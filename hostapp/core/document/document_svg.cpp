@@ -207,22 +207,8 @@ std::string SvgWriter::Write() {
     return out_;
 }
 
-std::string gSvgPath;
-
-ResetRegistrar resetSvg([] { gSvgPath.clear(); });
-
 struct Registration {
-    Registration() {
-        SessionAddOption("--svg", "FILE", [](const std::string& value, std::string* error) {
-            if (value.empty()) {
-                *error = "needs a file name";
-                return false;
-            }
-            gSvgPath = value;
-            return true;
-        });
-        SessionAddFinisher([](std::string* error) { return gSvgPath.empty() || DocumentWriteSvg(gSvgPath, error); });
-    }
+    Registration() { SessionAddOutputFile("--svg", DocumentWriteSvg); }
 } registration;
 
 }  // namespace

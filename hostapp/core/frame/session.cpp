@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <map>
+#include <memory>
 
 #include "frame/host.h"
 #include "frame/loader.h"
@@ -80,6 +81,21 @@ void SessionAddOption(const char* flag, const char* help,
 }
 
 void SessionAddFinisher(std::function<bool(std::string*)> finish) { Finishers().push_back(std::move(finish)); }
+
+void SessionAddOutputFile(const char* flag, std::function<bool(const std::string&, std::string*)> write) {
+    // The path lives as long as the process; a reset forgets it.
+    auto path = std::make_shared<std::string>();
+    HostAddResetHook([path] { path->clear(); });
+    SessionAddOption(flag, "FILE", [path](const std::string& value, std::string* error) {
+        if (value.empty()) {
+            *error = "needs a file name";
+            return false;
+        }
+        *path = value;
+        return true;
+    });
+    SessionAddFinisher([path, write](std::string* error) { return path->empty() || write(*path, error); });
+}
 
 bool SessionStarted() { return gStarted; }
 

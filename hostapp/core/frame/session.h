@@ -17,6 +17,10 @@ void SessionAddOption(const char* flag, const char* help,
 // not at all). False with *error when it could not.
 void SessionAddFinisher(std::function<bool(std::string* error)> finish);
 
+// An output file named by "--flag FILE": `write` runs at the end of a
+// successful session when the option was given.
+void SessionAddOutputFile(const char* flag, std::function<bool(const std::string& path, std::string* error)> write);
+
 // Runs `drawhost run SCRIPT [options]`; returns the process exit code
 // (0 success, 2 a bad script line or bad option, 1 an output that could not be written).
 int SessionRun(const std::vector<std::string>& args);

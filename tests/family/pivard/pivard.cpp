@@ -30,16 +30,7 @@ HostErr Startup(MessageHeader* message) {
     if (!menu || !tool) return kErrSuiteNotFound;
 
     bool family = false;
-    int32_t count = 0;
-    menu->CountMenuGroups(&count);
-    for (int32_t i = 0; i < count; ++i) {
-        MenuGroupHandle group = nullptr;
-        const char* name = nullptr;
-        if (menu->GetNthMenuGroup(i, &group) == kNoErr && menu->GetMenuGroupName(group, &name) == kNoErr && name &&
-            strncmp(name, "QZV", 3) == 0)
-            family = true;
-    }
-    HostErr err = kNoErr;
+    HostErr err = qzv::MenuGroupExists(menu, "QZV", true, &family);
     if (!family) {
         MenuItemHandle item = nullptr;
         MenuGroupHandle group = nullptr;
