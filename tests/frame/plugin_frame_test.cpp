@@ -63,6 +63,40 @@ TEST_F(PluginFrame, UnloadThenReloadKeepsTheSameState) {
     EXPECT_TRUE(TheHost().liveBlocks.empty());
 }
 
+// The about box runs a modal loop inside the "About" handler; a message the
+// host sends meanwhile is nested and must neither acquire nor release.
+TEST_F(PluginFrame, NestedMessagesReuseTheSuitesAndOnlyTheOutermostReleases) {
+    Start(QZV_PLUGINS_DIR);
+    int liveInside = -1, liveAfterNested = -1;
+    long nestedCalls = -1;
+    HostErr nestedResult = -1;
+    TheHost().modalPump = [&] {
+        liveInside = LiveAcquisitions();
+        long before = TheHost().acquireCalls;
+        nestedResult = Send(kCallerMenu, kSelUpdate);
+        nestedCalls = TheHost().acquireCalls - before;
+        liveAfterNested = LiveAcquisitions();
+        EXPECT_EQ(drawhost_test::RunLines({"press \"About Dialog\" 1"}), "");
+        return true;
+    };
+    EXPECT_EQ(HostSendAbout(Orbiquad()), kNoErr);
+    EXPECT_EQ(liveInside, 119);        // every entry of the table, the tracker twice
+    EXPECT_EQ(nestedResult, kNoErr);
+    EXPECT_EQ(nestedCalls, 0);         // the nested call acquired nothing
+    EXPECT_EQ(liveAfterNested, 119);   // and released nothing
+    EXPECT_EQ(LiveAcquisitions(), 0);  // the outermost call released everything
+}
+
+TEST_F(PluginFrame, BlocksLeftAtShutdownAreReported) {
+    Start(QZV_PLUGINS_DIR);
+    void* stray = nullptr;
+    ASSERT_EQ(HostBasicSuite()->AllocateBlock(16, &stray), kNoErr);
+    SessionQuit();
+    EXPECT_EQ(LogLinesWith("leak: 1 block(s) still allocated").size(), 1u);
+    EXPECT_EQ(HostBasicSuite()->FreeBlock(stray), kNoErr);
+    EXPECT_EQ(HostBasicSuite()->FreeBlock(stray), kErrBadParameter);   // a second free is refused
+}
+
 TEST_F(PluginFrame, UnknownMessagesStillBracketTheSuites) {
     Start(QZV_PLUGINS_DIR);
     long calls = TheHost().acquireCalls;
