@@ -187,6 +187,9 @@ int SessionRun(const std::vector<std::string>& args) {
             if (exitCode == 0) exitCode = 1;
         }
     }
+    // Everything is written: give back what the subsystems hold (documents,
+    // dialogs, cached images) before the process ends.
+    HostReset();
     return exitCode;
 }
 
