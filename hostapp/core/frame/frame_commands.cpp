@@ -24,6 +24,13 @@ std::vector<LoadedPlugin*> Targets(const ScriptArgs& args) {
     return out;
 }
 
+// Lines read while a plug-in is inside a message (its modal dialog is up)
+// may not take its code out from under it.
+void RefuseInsideAMessage(const ScriptArgs& a) {
+    if (TheHost().messageDepth > 0)
+        throw ScriptError("'" + a.Command() + "' while a plug-in is busy (a modal dialog is open)");
+}
+
 std::string Bundle(const LoadedPlugin& p) {
     size_t slash = p.folder.find_last_of('/');
     return p.folder.substr(slash + 1);
@@ -31,12 +38,14 @@ std::string Bundle(const LoadedPlugin& p) {
 
 CommandRegistrar start("start", "start", [](const ScriptArgs& a) {
     a.Expect(0);
+    RefuseInsideAMessage(a);
     HostLog("> start");
     SessionStart();
 });
 
 CommandRegistrar quit("quit", "quit", [](const ScriptArgs& a) {
     a.Expect(0);
+    RefuseInsideAMessage(a);
     HostLog("> quit");
     SessionQuit();
     TheHost().quitting = true;
@@ -50,6 +59,7 @@ CommandRegistrar about("about", "about [PLUGIN]", [](const ScriptArgs& a) {
 
 CommandRegistrar unload("unload", "unload [PLUGIN]", [](const ScriptArgs& a) {
     a.Expect(0, 1);
+    RefuseInsideAMessage(a);
     HostLog("> unload");
     for (LoadedPlugin* p : Targets(a)) {
         if (p->unloaded) throw ScriptError(Bundle(*p) + " is already unloaded");
@@ -59,6 +69,7 @@ CommandRegistrar unload("unload", "unload [PLUGIN]", [](const ScriptArgs& a) {
 
 CommandRegistrar reload("reload", "reload [PLUGIN]", [](const ScriptArgs& a) {
     a.Expect(0, 1);
+    RefuseInsideAMessage(a);
     HostLog("> reload");
     for (LoadedPlugin* p : Targets(a)) {
         if (!p->unloaded) throw ScriptError(Bundle(*p) + " is not unloaded");

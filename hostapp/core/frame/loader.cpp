@@ -1,6 +1,7 @@
 #include "frame/loader.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <dirent.h>
 #include <dlfcn.h>
 #include <sys/stat.h>
@@ -167,6 +168,9 @@ HostErr HostSendAbout(LoadedPlugin& p) {
 void HostShutdownPlugins() {
     Host& h = TheHost();
     for (auto& p : h.plugins) {
+        // An unloaded plug-in is brought back to be told: its state, parked
+        // in the host, is freed by its own shut-down.
+        if (p->started && p->unloaded) HostReloadPlugin(*p);
         if (p->started && p->entry) {
             MessageHeader msg{};
             HostErr err = HostSend(*p, kCallerInterface, kSelShutdown, &msg);
@@ -175,8 +179,12 @@ void HostShutdownPlugins() {
         p->started = false;
         CloseModule(*p);
     }
-    if (!h.liveBlocks.empty())
+    if (!h.liveBlocks.empty()) {
         HostLog("drawhost: leak: " + std::to_string(h.liveBlocks.size()) + " block(s) still allocated at shut-down");
+        // Reported; now the host takes its memory back, as it would on quitting.
+        for (void* block : h.liveBlocks) std::free(block);
+        h.liveBlocks.clear();
+    }
 }
 
 LoadedPlugin* HostFindPlugin(const std::string& name) {
