@@ -6,7 +6,11 @@
 #include <type_traits>
 
 #include "sdk_all.h"
+#include "palette/palette_state.h"
+#include "paint/path_styles.h"
 #include "settings/settings.h"
+#include "snap/snap_result.h"
+#include "tools/tool_state.h"
 
 namespace qzv {
 
@@ -26,6 +30,18 @@ struct Globals {
 
     // --- settings (ReadSettings / ApplyDefaultSettings at start-up, the dialogs) ---
     Settings settings;
+
+    // --- drawing tools (the tool handlers; the palette's mode buttons and value edits) ---
+    ToolState tool;
+
+    // --- snapping (the snap search; read by the tools and the annotator) ---
+    SnapResult snap;
+
+    // --- paint of new paths (RebuildPathStyles when the paint or weight changes) ---
+    DerivedStyles styles;
+
+    // --- palette (its procedures; the tools refresh it) ---
+    PaletteState paletteState;
 };
 
 static_assert(std::is_trivially_copyable_v<Globals> && std::is_standard_layout_v<Globals>,

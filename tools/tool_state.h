@@ -1,0 +1,89 @@
+// The per-gesture state of the two drawing tools: the construction modes,
+// the step counter of multi-click constructions, the clicked points, the
+// circle or arc under construction, the art of the gesture and the ring of
+// recently snapped points. Plain data: it lives inside Globals.
+#pragma once
+#include <stdint.h>
+
+#include "geometry/host/shape_art.h"
+#include "geometry/rect_tool_shape.h"
+#include "sdk_all.h"
+
+namespace qzv {
+
+// Construction modes of the circle tool; the mode's name names created art.
+enum CircleMode : int32_t {
+    kCircleCentreRadius = 0,   // "Cercle 1": centre, then radius
+    kCircleTwoPoints = 1,      // "Cercle 2": circle through two points
+    kCircleThreePoints = 2,    // "Cercle 3": circle through three points
+    kArcCentre = 3,            // "Arc/Secteur 1": centre, then drag to the end
+    kArcTwoEnds = 4,           // "Arc/Secteur 2": start, then end
+    kArcThreePoints = 5,       // "Arc/Secteur 3": arc through three points
+    kTangentOne = 6,           // "Tangente 1": tangent to one segment
+    kTangentTwo = 7,           // "Tangente 2": tangent to two segments
+    kTangentThree = 8,         // "Tangente 3": tangent to three segments
+    kCircleModeCount = 9
+};
+
+// Construction modes of the rectangle tool (the builders' own numbering).
+using RectMode = RectToolMode;
+inline constexpr int32_t kRectModeCount = 6;
+
+inline constexpr int kRecentSnapCount = 10;
+
+struct ToolState {
+    // --- modes (palette mode buttons; read by every handler) ---
+    int32_t circleMode;            // CircleMode
+    int32_t rectMode;              // RectMode
+
+    // --- gesture (MouseDown advances step; MouseUp finishes and resets it) ---
+    int16_t step;                  // clicks taken in the current construction; 0 = waiting
+    HostBool constructionLive;     // a construction path follows the mouse
+    HostBool alertShowing;         // a tool's error alert is on screen
+    RealPoint firstPoint;          // snapped click points, in click order
+    RealPoint secondPoint;
+    RealPoint thirdPoint;
+    RealPoint lastPoint;           // cursor at the end of the latest mouse down
+    char modeName[32];             // name of the current mode, copied at mouse down (UTF-8)
+
+    // --- circle or arc under construction (circle modes; palette item 10, 14, 15) ---
+    RealPoint centre;
+    float radius;                  // also the radius the palette shows (times the scale)
+    float width, height;           // extent of the shape: 2 * radius for circles
+    float bisectorSlope;           // perpendicular bisector v = slope * h + intercept
+    float bisectorIntercept;
+    float segmentAngle;            // direction of the segment clicked in a tangent mode
+    RealPoint arcStart, arcEnd;    // the two points of an arc
+    float startAngle, endAngle;    // radians
+    float sweep;                   // startAngle - endAngle, kept in [-pi, pi)
+    float previousSweep;           // sweep of the previous drag step (sign memory)
+    float chordSlope, chordIntercept;  // line through arcStart and arcEnd
+    HostBool centreSide;           // the centre lies above the chord
+    HostBool complement;           // draw the other arc between the same end points
+
+    // --- tangent modes (cleared at tool selection and at mouse up) ---
+    HostBool circleContact1;       // the first contact is a circle, not a segment
+    HostBool circleContact2;       // the second contact is a circle
+
+    // --- art of the gesture (target preparation, the shape writers) ---
+    ShapeArt art;                  // target group, construction paths, marks
+    ArtHandle rubberBand;          // construction preview path, or null
+
+    // --- keys (sampled at every handler) ---
+    int32_t altState, ctrlState;   // last seen Alt and Ctrl during a drag (edge detection)
+    HostBool altDown;              // Alt held during the current drag
+
+    // --- host values read at mouse down ---
+    float constraintAngle;         // host preference "constrain/angle", radians
+    int16_t rulerUnits;            // the document's ruler units
+    int16_t fallbackRulerUnits;    // used when they cannot be read
+
+    // --- cursor and feedback (TrackCursor, MouseDrag; read by the annotator) ---
+    RealPoint lastCursor;          // cursor of the latest tracking or drag message
+    RealPoint recentSnaps[kRecentSnapCount];   // ring of the last distinct snapped anchors
+    uint8_t recentSnapIndex;       // the entry written last
+    uint8_t recentSnapFilled;      // entries that hold a point (0..10)
+    IntRect annotationBox;         // view rectangle of the live measurement
+};
+
+}  // namespace qzv
