@@ -19,6 +19,9 @@ HostErr PluginStartup(MessageHeader* message) {
     // (the palette at shut-down) must start as zero.
     memset(block, 0, sizeof(Globals));
     gGlobals = static_cast<Globals*>(block);
+    // The host keeps the pointer in the message's slot from now on, as it
+    // does across unload and reload.
+    message->globals = gGlobals;
 
     // Every step runs; start-up reports the last one only, so a tool that
     // failed to register leaves the plug-in started without it.

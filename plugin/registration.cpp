@@ -63,6 +63,7 @@ HostErr RegisterTools(MessageHeader* message) {
         ApplyDefaultSettings(g->settings);
     else
         ReadSettings(g->settings);
+    ResetWorkingValues(g->settings);
 
     char circleTitle[256] = "";
     for (int i = 0; i < 2; ++i) {

@@ -293,4 +293,23 @@ float RoundingStep(int precision) {
     return step;
 }
 
+void ResetWorkingValues(Settings& s) {
+    const GeneralSettings& g = s.general;
+    WorkingValues& w = s.working;
+    w.Centre = g.Centre;
+    w.Tangente = g.Tangente;
+    w.Alea = g.Alea;
+    w.Secteur = g.Secteur;
+    w.LignePoly = g.LignePoly;
+    w.Angle = g.Angle;
+    w.Arrondi = g.Arrondi;
+    w.RotRectangle = g.RotRectangle;
+    w.Epaisseur = g.Epaisseur;
+    w.EpaisCentre = g.EpaisCentre;
+    w.Branches = g.Branches;
+    w.TypeArrondi = g.TypeArrondi;
+    w.EchelleNum = g.EchelleNum;
+    w.EchelleDen = g.EchelleDen;
+}
+
 }  // namespace qzv

@@ -74,6 +74,10 @@ void ReadSettings(Settings& s);
 // order; the first failed write ends the sequence and is returned.
 HostErr ApplyDefaultSettings(Settings& s);
 
+// Sets every working value to its setting (the palette's values when it is
+// built or its logo button is clicked; the tools' values from start-up on).
+void ResetWorkingValues(Settings& s);
+
 // Copies the pending copies into the settings, then writes the general keys
 // in order, stopping at the first failure (returned). The dialog-open flag
 // is cleared only when every write succeeded.

@@ -44,6 +44,7 @@ struct ToolState {
     RealPoint secondPoint;
     RealPoint thirdPoint;
     RealPoint lastPoint;           // cursor at the end of the latest mouse down
+    ArtHandle hitArt;              // the art under the latest mouse down (re-editing), or null
     char modeName[32];             // name of the current mode, copied at mouse down (UTF-8)
 
     // --- circle or arc under construction (circle modes; palette item 10, 14, 15) ---
@@ -64,6 +65,7 @@ struct ToolState {
     // --- tangent modes (cleared at tool selection and at mouse up) ---
     HostBool circleContact1;       // the first contact is a circle, not a segment
     HostBool circleContact2;       // the second contact is a circle
+    HostBool parallelFlag;         // mode 8 found its segments parallel (read by the alert)
 
     // --- art of the gesture (target preparation, the shape writers) ---
     ShapeArt art;                  // target group, construction paths, marks
