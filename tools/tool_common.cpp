@@ -56,6 +56,16 @@ void ShowAlert(PluginRef plugin, int32_t string, AlertKind kind) {
     t.alertShowing = 0;
 }
 
+// Only an empty group goes: whatever else the user put there stays.
+void DisposeTargetGroupIfEmpty() {
+    ArtHandle& group = gGlobals->tool.art.targetGroup;
+    ArtHandle child = nullptr;
+    if (ArtExists(group) && sArt->GetArtFirstChild(group, &child) == kNoErr && !child) {
+        sArt->DisposeArt(group);
+        group = nullptr;
+    }
+}
+
 void Beep(uint32_t frequency) {
     if (gGlobals->settings.general.Son) PlatformBeep(frequency, 100);
 }
@@ -146,6 +156,13 @@ HostErr FinishShape(ToolMessage* message) {
     const bool circleTool = g->currentTool != kToolRect;
     const ModeSteps* steps = circleTool ? CircleModeSteps(t.circleMode) : RectModeSteps(t.rectMode);
     ArtHandle shape = circleTool ? t.art.constructionPath : t.art.rectPath;
+    if (!ArtExists(shape)) {
+        // The shape went away during the gesture: nothing is finished, and
+        // its group goes too when nothing else is in it.
+        DisposeTargetGroupIfEmpty();
+        PaletteRedraw();
+        return kNoErr;
+    }
     if (circleTool) {
         PaletteShowRadius(t.radius);
         if (ArtExists(shape) && sTag) sTag->RemoveTag(shape, kUnderConstructionTag);
@@ -160,12 +177,7 @@ HostErr FinishShape(ToolMessage* message) {
         err = sArt->SetArtName(shape, t.modeName);
         if (err == kNoErr && !grouped && ArtExists(t.art.targetGroup)) {
             err = sArt->ReorderArt(shape, kPlaceAbove, t.art.targetGroup);
-            ArtHandle child = nullptr;
-            // Only an empty group goes: whatever else the user put there stays.
-            if (err == kNoErr && sArt->GetArtFirstChild(t.art.targetGroup, &child) == kNoErr && !child) {
-                err = sArt->DisposeArt(t.art.targetGroup);
-                t.art.targetGroup = nullptr;
-            }
+            if (err == kNoErr) DisposeTargetGroupIfEmpty();
         }
     }
     PaletteRedraw();
