@@ -11,6 +11,7 @@
 #include "host/suites.h"
 #include "palette/palette.h"
 #include "plugin/globals.h"
+#include "tools/circle_common.h"
 #include "tools/circle_tags.h"
 #include "tools/tool_common.h"
 #include "tools/tool_feedback.h"
@@ -22,13 +23,6 @@ namespace {
 
 constexpr int32_t kCursorCentre = 16002;
 
-// The one builder of this mode, for the click, every drag step and the end.
-HostErr BuildCurrentCircle() {
-    ToolState& t = gGlobals->tool;
-    ShapeContext ctx = ToolShapeContext();
-    return WriteCircle(t.art, ctx, t.radius, t.centre, t.constraintAngle);
-}
-
 HostErr TakeCentre(ToolMessage*, RealPoint p) {
     ToolState& t = gGlobals->tool;
     t.centre = p;
@@ -37,7 +31,7 @@ HostErr TakeCentre(ToolMessage*, RealPoint p) {
     t.width = 2.0f * t.radius;
     t.height = t.width;
     ToolClickSound();
-    HostErr err = StartConstructionPath(BuildCurrentCircle);
+    HostErr err = StartConstructionPath(BuildFullCircle);
     if (err) return err;
     return sTag->SetTag(t.art.constructionPath, kTagEditable, kTagTypeString, kTagYes);
 }
@@ -80,7 +74,7 @@ HostErr DragRadius(ToolMessage* message, const ToolKeys& keys) {
     t.width = 2.0f * t.radius;
     t.height = t.width;
     PaletteShowRadius(t.radius);
-    return BuildCurrentCircle();
+    return BuildFullCircle();
 }
 
 HostErr FinishCircle(ToolMessage*, bool* grouped) {
@@ -93,7 +87,7 @@ HostErr FinishCircle(ToolMessage*, bool* grouped) {
         err = CreateCentreCross(t.art);
         if (err) return err;
     }
-    err = BuildCurrentCircle();
+    err = BuildFullCircle();
     if (err || !cross) return err;
     ShapeContext ctx = ToolShapeContext();
     err = WriteCentreCross(t.art, ctx, t.centre);

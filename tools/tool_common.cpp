@@ -10,6 +10,7 @@
 #include "platform.h"
 #include "plugin/globals.h"
 #include "resources/resource_ids.h"
+#include "tools/rubber_band.h"
 #include "tools/tool_modes.h"
 
 namespace qzv {
@@ -156,9 +157,10 @@ HostErr FinishShape(ToolMessage* message) {
     const bool circleTool = g->currentTool != kToolRect;
     const ModeSteps* steps = circleTool ? CircleModeSteps(t.circleMode) : RectModeSteps(t.rectMode);
     ArtHandle shape = circleTool ? t.art.constructionPath : t.art.rectPath;
+    if (circleTool) DisposeRubberBand();
     if (!ArtExists(shape)) {
-        // The shape went away during the gesture: nothing is finished, and
-        // its group goes too when nothing else is in it.
+        // The shape went away during the gesture (or none was made): nothing
+        // is finished, and its group goes too when nothing else is in it.
         DisposeTargetGroupIfEmpty();
         PaletteRedraw();
         return kNoErr;
@@ -166,9 +168,8 @@ HostErr FinishShape(ToolMessage* message) {
     if (circleTool) {
         PaletteShowRadius(t.radius);
         if (ArtExists(shape) && sTag) sTag->RemoveTag(shape, kUnderConstructionTag);
-    } else if (ArtExists(t.rubberBand)) {
-        sArt->DisposeArt(t.rubberBand);
-        t.rubberBand = nullptr;
+    } else {
+        DisposeRubberBand();
     }
 
     bool grouped = false;

@@ -9,6 +9,7 @@
 #include "plugin/globals.h"
 #include "plugin/handlers.h"
 #include "snap/snap_search.h"
+#include "tools/rubber_band.h"
 #include "tools/tool_common.h"
 #include "tools/tool_feedback.h"
 #include "tools/tool_keys.h"
@@ -116,6 +117,8 @@ HostErr ToolTrackCursor(ToolMessage* message) {
 
     if (FeedbackWanted(FrontView())) t.lastCursor = message->cursor;
     SearchSnapTargets(message);
+    // The preview follows the point just snapped.
+    UpdateRubberBand(message, keys.alt);
     if (SomethingSnapped(g->snap)) {
         RecordRecentSnap();
         return kNoErr;
@@ -189,7 +192,9 @@ HostErr ToolMouseDrag(ToolMessage* message) {
     SearchSnapTargetsWhileDragging(message);
     RecordRecentSnap();
     const ModeSteps* steps = CurrentModeSteps();
-    return steps ? steps->drag(message, keys) : kNoErr;
+    const HostErr err = steps ? steps->drag(message, keys) : kNoErr;
+    UpdateRubberBand(message, keys.alt);
+    return err;
 }
 
 HostErr ToolMouseUp(ToolMessage* message) { return FinishShape(message); }

@@ -17,7 +17,9 @@ constexpr const char* kRectModeNames[kRectModeCount] = {
 
 // Modes whose construction is not built have no entry.
 const ModeSteps* const kCircleModes[kCircleModeCount] = {
-    &kCircleCentreRadiusSteps, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    &kCircleCentreRadiusSteps, &kCircleTwoPointsSteps, &kCircleThreePointsSteps,
+    &kArcCentreSteps,          &kArcTwoEndsSteps,      &kArcThreePointsSteps,
+    nullptr,                   nullptr,                nullptr,
 };
 
 const ModeSteps* const kRectModes[kRectModeCount] = {

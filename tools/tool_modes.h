@@ -29,7 +29,12 @@ const ModeSteps* RectModeSteps(int32_t mode);
 // mode while `polyline` is on. Unknown modes give "".
 const char* ModeName(int32_t tool, int32_t mode, bool polyline);
 
-// The steps of mode 0 of the circle tool ("Cercle 1").
-extern const ModeSteps kCircleCentreRadiusSteps;
+// The steps of the circle tool's modes.
+extern const ModeSteps kCircleCentreRadiusSteps;   // "Cercle 1"
+extern const ModeSteps kCircleTwoPointsSteps;      // "Cercle 2"
+extern const ModeSteps kCircleThreePointsSteps;    // "Cercle 3"
+extern const ModeSteps kArcCentreSteps;            // "Arc/Secteur 1"
+extern const ModeSteps kArcTwoEndsSteps;           // "Arc/Secteur 2"
+extern const ModeSteps kArcThreePointsSteps;       // "Arc/Secteur 3"
 
 }  // namespace qzv

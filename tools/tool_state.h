@@ -61,6 +61,7 @@ struct ToolState {
     float chordSlope, chordIntercept;  // line through arcStart and arcEnd
     HostBool centreSide;           // the centre lies above the chord
     HostBool complement;           // draw the other arc between the same end points
+    HostBool pointsAligned;        // the three points of modes 2 and 5 are on one line (alert shown)
 
     // --- tangent modes (cleared at tool selection and at mouse up) ---
     HostBool circleContact1;       // the first contact is a circle, not a segment
@@ -74,6 +75,7 @@ struct ToolState {
     // --- keys (sampled at every handler) ---
     int32_t altState, ctrlState;   // last seen Alt and Ctrl during a drag (edge detection)
     HostBool altDown;              // Alt held during the current drag
+    HostBool altFlipped;           // Alt changed an odd number of times in this construction
 
     // --- host values read at mouse down ---
     float constraintAngle;         // host preference "constrain/angle", radians
