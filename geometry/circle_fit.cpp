@@ -8,6 +8,10 @@ namespace qzv {
 
 namespace {
 
+// A circle whose radius exceeds this many times the spread of its three
+// points is taken for a straight line.
+constexpr float kFlatness = 1.0e4f;
+
 struct Bisector {
     bool vertical;   // the pair has equal v: the bisector is h = middle
     float middle;    // its h when vertical
@@ -51,7 +55,9 @@ bool CircleThroughThree(RealPoint p1, RealPoint p2, RealPoint p3, float farthest
     // Points on one slanted line rarely give exactly equal slopes in single
     // precision; they give a centre out of all proportion instead.
     const float reach = PointDistance(c, p1);
-    if (!std::isfinite(c.h) || !std::isfinite(c.v) || !(reach <= farthest)) return false;
+    const float spread = std::fmax(PointDistance(p1, p2), std::fmax(PointDistance(p2, p3), PointDistance(p1, p3)));
+    if (!std::isfinite(c.h) || !std::isfinite(c.v) || !(reach <= farthest) || !(reach <= kFlatness * spread))
+        return false;
     *centre = c;
     return true;
 }

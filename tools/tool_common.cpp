@@ -148,6 +148,8 @@ HostErr FinishShape(ToolMessage* message) {
 
     PaletteShowMeasurements();
     if (!t.constructionLive) {
+        // A click that only picked a point leaves no empty group behind.
+        DisposeTargetGroupIfEmpty();
         PaletteRedraw();
         return kNoErr;
     }
