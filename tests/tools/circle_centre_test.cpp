@@ -3,6 +3,7 @@
 // angle pi (the constraint angle is 0 here), handles k*r long with
 // k = 0.5522848, then placed at the centre.
 #include "app/app_state.h"
+#include "document/view_suite.h"
 #include "tool_scenario.h"
 
 using drawhost_test::LogLinesWith;
@@ -90,6 +91,14 @@ TEST_F(CircleCentre, TheDragSetsTheRadiusToTheCursor) {
     EXPECT_EQ(Drag(10, 47), 0);   // a 3-4-5 triangle: radius 50
     EXPECT_FLOAT_EQ(State().tool.radius, 50);
     EXPECT_FLOAT_EQ(State().tool.width, 100);
+    // The measurement box: from 12 to 150 pixels right of the cursor, 30 above and below.
+    IntPoint at{};
+    ASSERT_EQ(ViewArtworkToView(RealPoint{10, 47}, &at), kNoErr);
+    const IntRect box = State().tool.annotationBox;
+    EXPECT_EQ(box.left, at.h + 12);
+    EXPECT_EQ(box.right, at.h + 150);
+    EXPECT_EQ(box.top, at.v - 30);
+    EXPECT_EQ(box.bottom, at.v + 30);
     EXPECT_EQ(Up(10, 47), 0);
     const Art& circle = Circle();
     ExpectCircle(circle, -20, 7, 50);

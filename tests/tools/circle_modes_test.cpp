@@ -159,6 +159,10 @@ TEST_F(ArcModes, CentreThenStartThenDragToTheEnd) {
     EXPECT_EQ(Drag(0, 100), 0);
     EXPECT_NEAR(Tool().sweep, -1.5707964f, 1e-6);
     EXPECT_FALSE(Tool().complement);
+    // The measurement box beside the cursor: 48 pixels high for an arc.
+    const IntRect box = Tool().annotationBox;
+    EXPECT_EQ(box.right - box.left, 138);
+    EXPECT_EQ(box.bottom - box.top, 48);
     EXPECT_EQ(Up(0, 100), 0);
     const Art* arc = Named("Arc/Secteur 1");
     ASSERT_TRUE(arc);
@@ -186,6 +190,15 @@ TEST_F(ArcModes, DraggingAcrossTheStartDirectionKeepsTheArcOnTheSideDraggedThrou
     const float end = std::atan2(-10.0f, 100.0f);
     ExpectAnchor(*arc, 4, 100 * std::cos(end), 100 * std::sin(end), 1e-3f);
     ExpectOnCircle(*arc, RealPoint{0, 0}, 100, 0, 5);
+    // The other way round: toward -v first, then across.
+    EXPECT_EQ(Click(0, 0), 0);
+    EXPECT_EQ(Down(100, 0), 0);
+    EXPECT_EQ(Drag(0, -100), 0);
+    EXPECT_FALSE(Tool().complement);
+    EXPECT_EQ(Drag(100, 10), 0);
+    EXPECT_TRUE(Tool().complement);
+    EXPECT_LT(Tool().sweep, 0);
+    EXPECT_EQ(Up(100, 10), 0);
 }
 
 TEST_F(ArcModes, CtrlShowsTheOtherKindWhileHeldAndAltTheOtherArc) {

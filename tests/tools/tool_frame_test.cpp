@@ -180,9 +180,10 @@ TEST_F(Target, OnlyTitlesOfTheDedicatedLayerAreTakenForIt) {
     Run("layer QZVVorn");
     Run("layer \"QZV•Vert\"");
     Run("layer \"qzv•Vorn\"");
+    Run("layer \"QZV•Vora\"");
     Select(kCircleTool);
     EXPECT_EQ(Circle(100, 100, 20), 0);
-    ASSERT_EQ(LayerCount(), 5u);
+    ASSERT_EQ(LayerCount(), 6u);
     ASSERT_TRUE(LayerTitled("QZV•Vorn"));
     EXPECT_EQ(PathsIn(*LayerTitled("QZV•Vorn")), 1u);
 }
