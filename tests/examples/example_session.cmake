@@ -41,6 +41,13 @@ string(FIND "${layers}" "\"Esquisse\"" at)
 if(at EQUAL -1)
   message(FATAL_ERROR "the dump lacks the layer Esquisse")
 endif()
+# The two circles drawn by centre and radius, with their re-editing tags.
+foreach(text "\"centreh\": \"200,00\", \"centrev\": \"175,00\"" "\"rayon\": \"50,00\"" "\"centreh\": \"300,00\"")
+  string(FIND "${layers}" "${text}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the dump lacks ${text}:\n${layers}")
+  endif()
+endforeach()
 
 # Second run: the edited file is read, not replaced by defaults.
 string(REPLACE "OutilsGroupe = bool:false" "OutilsGroupe = bool:true" stored "${stored}")
