@@ -42,7 +42,7 @@ if(at EQUAL -1)
   message(FATAL_ERROR "the dump lacks the layer Esquisse")
 endif()
 # The two circles drawn by centre and radius, with their re-editing tags.
-foreach(text "\"centreh\": \"200,00\", \"centrev\": \"175,00\"" "\"rayon\": \"50,00\"" "\"centreh\": \"300,00\"")
+foreach(text "\"centreh\" : \"200,00\"" "\"centrev\" : \"175,00\"" "\"rayon\" : \"50,00\"" "\"centreh\" : \"300,00\"")
   string(FIND "${layers}" "${text}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the dump lacks ${text}:\n${layers}")
