@@ -3,6 +3,7 @@
 // radius (or, with Alt, makes the click one end of a diameter); mouse up
 // writes the re-editing tags and the final circle.
 #include <cmath>
+#include <initializer_list>
 
 #include "geometry/constructions.h"
 #include "geometry/host/host_marks.h"
@@ -25,6 +26,7 @@ constexpr int32_t kCursorCentre = 16002;
 
 HostErr TakeCentre(ToolMessage*, RealPoint p) {
     ToolState& t = gGlobals->tool;
+    if (gGlobals->snap.onEditableArc && ArtExists(t.hitArt)) return ReopenCircle(t.hitArt);
     t.centre = p;
     t.firstPoint = p;
     t.secondPoint = p;
@@ -86,6 +88,12 @@ HostErr FinishCircle(ToolMessage*, bool* grouped) {
     if (cross) {
         err = CreateCentreCross(t.art);
         if (err) return err;
+    } else {
+        // A circle re-opened with its cross loses it.
+        for (ArtHandle* branch : {&t.art.crossAlong, &t.art.crossAcross}) {
+            if (ArtExists(*branch)) sArt->DisposeArt(*branch);
+            *branch = nullptr;
+        }
     }
     err = BuildFullCircle();
     if (err || !cross) return err;

@@ -19,6 +19,11 @@ inline constexpr const char* kTagYes = "jj";
 // state. Nothing is written once the path no longer exists.
 HostErr WriteCircleTags();
 
+// Makes the re-editable circle `circle` (the art under the click) the live
+// construction again, with the centre and radius of its tags; a circle
+// grouped with its centre cross brings its group and cross back too.
+HostErr ReopenCircle(ArtHandle circle);
+
 // A number as a tag text: two decimals, comma as decimal mark, as long as
 // the value needs (a large coordinate keeps all its digits).
 void CircleTagText(float value, char* buffer, int32_t size);
