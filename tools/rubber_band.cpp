@@ -1,6 +1,7 @@
 #include "tools/rubber_band.h"
 
 #include "geometry/host/shape_art.h"
+#include "geometry/constructions.h"
 #include "geometry/plane.h"
 #include "host/suites.h"
 #include "plugin/globals.h"
@@ -17,10 +18,12 @@ struct Band {
     bool closed;
 };
 
+RealPoint Foot(RealPoint p, const ReferenceLine& line) { return FootOfPerpendicular(p, line.a, line.b); }
+
 Band Open(RealPoint a, RealPoint b) { return Band{{a, b}, 2, false}; }
 Band Triangle(RealPoint a, RealPoint b, RealPoint c, bool closed) { return Band{{a, b, c}, 3, closed}; }
 
-// The preview of the circle tool's modes 0 to 5 for the step counter.
+// The preview of the circle tool's modes for the step counter.
 bool CircleBand(RealPoint cursor, RealPoint q, bool altHeld, Band* band) {
     const Globals* g = gGlobals;
     const ToolState& t = g->tool;
@@ -52,6 +55,29 @@ bool CircleBand(RealPoint cursor, RealPoint q, bool altHeld, Band* band) {
             return true;
         case kArcTwoEnds:
             *band = s == 1 ? Open(t.arcStart, q) : Triangle(t.art.arcStartPoint, t.centre, t.art.arcEndPoint, false);
+            return true;
+        case kTangentOne: {
+            const RealPoint from = t.constructionLive ? t.centre : q;
+            const RealPoint to = t.constructionLive ? t.firstPoint : Foot(from, t.segments[0]);
+            *band = Open(from, to);
+            return true;
+        }
+        case kTangentTwo:
+        case kTangentThree:
+            if (s == 1) {
+                // A 40-point stroke across the first segment at the cursor's foot.
+                const RealPoint f = Foot(cursor, t.segments[0]);
+                const float across = PointAngle(t.segments[0].a, t.segments[0].b) + kHalfPi;
+                *band = Open(PickOnDiameter(20.0f, across, f, cursor, true), PickOnDiameter(20.0f, across, f, cursor, false));
+            } else if (t.circleMode == kTangentThree && s == 2) {
+                *band = Triangle(Foot(cursor, t.segments[0]), q, Foot(cursor, t.segments[1]), false);
+            } else if (t.circleMode == kTangentThree) {
+                *band = Band{{Foot(t.centre, t.segments[0]), t.centre, Foot(t.centre, t.segments[1]), t.centre,
+                              Foot(t.centre, t.segments[2])},
+                             5, false};
+            } else {
+                *band = Triangle(Foot(t.centre, t.segments[0]), t.centre, Foot(t.centre, t.segments[1]), false);
+            }
             return true;
         default:
             return false;

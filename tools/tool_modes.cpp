@@ -19,7 +19,7 @@ constexpr const char* kRectModeNames[kRectModeCount] = {
 const ModeSteps* const kCircleModes[kCircleModeCount] = {
     &kCircleCentreRadiusSteps, &kCircleTwoPointsSteps, &kCircleThreePointsSteps,
     &kArcCentreSteps,          &kArcTwoEndsSteps,      &kArcThreePointsSteps,
-    nullptr,                   nullptr,                nullptr,
+    &kTangentOneSteps,         &kTangentTwoSteps,      &kTangentThreeSteps,
 };
 
 const ModeSteps* const kRectModes[kRectModeCount] = {

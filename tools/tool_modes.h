@@ -36,5 +36,8 @@ extern const ModeSteps kCircleThreePointsSteps;    // "Cercle 3"
 extern const ModeSteps kArcCentreSteps;            // "Arc/Secteur 1"
 extern const ModeSteps kArcTwoEndsSteps;           // "Arc/Secteur 2"
 extern const ModeSteps kArcThreePointsSteps;       // "Arc/Secteur 3"
+extern const ModeSteps kTangentOneSteps;           // "Tangente 1"
+extern const ModeSteps kTangentTwoSteps;           // "Tangente 2"
+extern const ModeSteps kTangentThreeSteps;         // "Tangente 3"
 
 }  // namespace qzv

@@ -6,6 +6,7 @@
 #include <stdint.h>
 
 #include "geometry/host/shape_art.h"
+#include "geometry/marks.h"
 #include "geometry/rect_tool_shape.h"
 #include "sdk_all.h"
 
@@ -63,10 +64,20 @@ struct ToolState {
     HostBool complement;           // draw the other arc between the same end points
     HostBool pointsAligned;        // the three points of modes 2 and 5 are on one line (alert shown)
 
-    // --- tangent modes (cleared at tool selection and at mouse up) ---
+    // --- tangent modes (their clicks; contact flags cleared at tool selection and mouse up) ---
     HostBool circleContact1;       // the first contact is a circle, not a segment
     HostBool circleContact2;       // the second contact is a circle
     HostBool parallelFlag;         // mode 8 found its segments parallel (read by the alert)
+    ReferenceLine segments[3];     // the picked segments (end points); for a circle contact its tangent at the contact
+    RealPoint contactCentre[2];    // the circles picked as first and second contact
+    float contactRadius[2];
+    RealPoint apex;                // where the lines of segments 1 and 2 meet
+    float rayAngle[2];             // mode 7: directions of lines 1 and 2 from the apex toward the clicks
+    HostBool lines12Parallel;      // mode 7: lines 1 and 2 are parallel
+    int16_t tangentCase;           // mode 8: 0 no parallels; 1, 2, 3 the parallel pair 1-2, 1-3, 2-3; 4 all
+    RealPoint bisectorPoint;       // mode 8: midpoint of the tangent points on lines 1 and 2
+    RealPoint candidateCentre[2];  // mode 8: the two circles tangent to the three lines
+    float candidateRadius[2];
 
     // --- art of the gesture (target preparation, the shape writers) ---
     ShapeArt art;                  // target group, construction paths, marks
