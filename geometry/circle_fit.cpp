@@ -12,47 +12,23 @@ namespace {
 // points is taken for a straight line.
 constexpr float kFlatness = 1.0e4f;
 
-struct Bisector {
-    bool vertical;   // the pair has equal v: the bisector is h = middle
-    float middle;    // its h when vertical
-    float slope;
-    float intercept;
-};
-
-Bisector BisectorOf(RealPoint p, RealPoint q) {
-    Bisector b{};
-    if (p.v == q.v) {
-        b.vertical = true;
-        b.middle = (p.h + q.h) / 2.0f;
-        return b;
-    }
-    b.slope = (q.h - p.h) / (p.v - q.v);
-    const float midV = (p.v + q.v) / 2.0f;
-    const float midH = (p.h + q.h) / 2.0f;
-    b.intercept = midV - b.slope * midH;
-    return b;
-}
-
 }  // namespace
 
 bool CircleThroughThree(RealPoint p1, RealPoint p2, RealPoint p3, float farthest, RealPoint* centre) {
     if (PointsEqual(p1, p2) || PointsEqual(p2, p3) || PointsEqual(p1, p3)) return false;
-    const Bisector b1 = BisectorOf(p1, p2);
-    const Bisector b2 = BisectorOf(p2, p3);
-    RealPoint c;
-    if (b1.vertical && b2.vertical) return false;   // all three on one horizontal line
-    if (b2.vertical) {
-        c.h = b2.middle;
-        c.v = b1.slope * c.h + b1.intercept;
-    } else if (b1.vertical) {
-        c.h = b1.middle;
-        c.v = b2.slope * c.h + b2.intercept;
-    } else {
-        if (b1.slope == b2.slope) return false;
-        c.h = (b2.intercept - b1.intercept) / (b1.slope - b2.slope);
-        c.v = b1.slope * c.h + b1.intercept;
-    }
-    // Points on one slanted line rarely give exactly equal slopes in single
+    // Relative to the first point, the bisectors meet where both squared
+    // distances agree; written this way nothing cancels when a bisector is
+    // steep, as its slope-and-intercept form would.
+    const float bh = p2.h - p1.h, bv = p2.v - p1.v;
+    const float ch = p3.h - p1.h, cv = p3.v - p1.v;
+    const float bb = bh * bh + bv * bv;
+    const float cc = ch * ch + cv * cv;
+    const float twice = 2.0f * (bh * cv - bv * ch);
+    if (twice == 0.0f) return false;   // on one line
+    const float uh = (cv * bb - bv * cc) / twice;
+    const float uv = (bh * cc - ch * bb) / twice;
+    const RealPoint c{p1.h + uh, p1.v + uv};
+    // Points on one slanted line rarely give exactly zero in single
     // precision; they give a centre out of all proportion instead.
     const float reach = PointDistance(c, p1);
     const float spread = std::fmax(PointDistance(p1, p2), std::fmax(PointDistance(p2, p3), PointDistance(p1, p3)));

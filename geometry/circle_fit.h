@@ -6,15 +6,13 @@
 
 namespace qzv {
 
-// The circle through three points, from the intersection of the
-// perpendicular bisectors of p1-p2 and p2-p3, each written v = s*h + b with
-// s = (h2 - h1) / (v1 - v2) and b = (v1 + v2) / 2 - s * (h1 + h2) / 2; a
-// horizontal pair (equal v) has a vertical bisector h = its middle h.
-// False when there is no such circle: two points coincide, the three lie on
-// one line, or so nearly that the centre would be farther than `farthest`
-// from them or its radius more than ten thousand times their spread (what
-// single-precision rounding makes of aligned points), or any input is NaN.
-// *centre is written only on success.
+// The circle through three points: the meeting point of the perpendicular
+// bisectors of p1-p2 and p2-p3, computed relative to p1 so that steep or
+// level bisectors lose nothing. False when there is no such circle: two
+// points coincide, the three lie on one line, or so nearly that the centre
+// would be farther than `farthest` from them or its radius more than ten
+// thousand times their spread (what single-precision rounding makes of
+// aligned points), or any input is NaN. *centre is written only on success.
 bool CircleThroughThree(RealPoint p1, RealPoint p2, RealPoint p3, float farthest, RealPoint* centre);
 
 // The centre of the circle of radius r through a and b on the side of the
