@@ -9,6 +9,7 @@
 #include "palette/palette_state.h"
 #include "paint/path_styles.h"
 #include "settings/settings.h"
+#include "snap/annotation_state.h"
 #include "snap/snap_result.h"
 #include "tools/tool_state.h"
 
@@ -36,6 +37,9 @@ struct Globals {
 
     // --- snapping (the snap search; read by the tools and the annotator) ---
     SnapResult snap;
+
+    // --- on-canvas feedback (the annotator's draw; invalidated by the tools) ---
+    AnnotationState annotation;
 
     // --- paint of new paths (RebuildPathStyles when the paint or weight changes) ---
     DerivedStyles styles;

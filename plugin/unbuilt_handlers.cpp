@@ -1,5 +1,5 @@
-// Handlers whose behaviour is not built yet: the on-canvas feedback, the
-// colours dialog and the palette. Each is reached through the
+// Handlers whose behaviour is not built yet: the colours dialog and the
+// palette. Each is reached through the
 // dispatch and, until its subsystem exists, answers success and changes
 // nothing, so the host can drive the plug-in safely in the meantime.
 #include "plugin/handlers.h"
@@ -8,6 +8,5 @@ namespace qzv {
 
 HostErr ToolEditOptions(ToolMessage*) { return kNoErr; }
 HostErr NotifierNotify(NotifierMessage*) { return kNoErr; }
-HostErr AnnotationDraw(AnnotatorMessage*) { return kNoErr; }
 
 }  // namespace qzv

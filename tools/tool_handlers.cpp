@@ -8,6 +8,7 @@
 #include "palette/palette.h"
 #include "plugin/globals.h"
 #include "plugin/handlers.h"
+#include "snap/annotation.h"
 #include "snap/snap_search.h"
 #include "tools/rubber_band.h"
 #include "tools/tool_common.h"
@@ -115,7 +116,11 @@ HostErr ToolTrackCursor(ToolMessage* message) {
     }
     if (!ToolCursorUsable(message->cursor)) return kNoErr;
 
-    if (FeedbackWanted(FrontView())) t.lastCursor = message->cursor;
+    const ViewHandle view = FrontView();
+    if (FeedbackWanted(view)) {
+        AnnotationInvalidateFeedback(view, true);
+        t.lastCursor = message->cursor;
+    }
     SearchSnapTargets(message);
     // The preview follows the point just snapped.
     UpdateRubberBand(message, keys.alt);
@@ -184,11 +189,14 @@ HostErr ToolMouseDrag(ToolMessage* message) {
     if (FeedbackWanted(view) && sDocumentView->ArtworkPointToViewPoint(view, &message->cursor, &at) == kNoErr) {
         const int32_t s = MeasurementHalfHeight();
         t.annotationBox = IntRect{at.h + 12, at.v - s, at.h + 150, at.v + s};
+        // The read-out moves with the cursor: its new place is drawn too.
+        InvalidateAnnotation(view, t.annotationBox);
     }
     const ToolKeys keys = ToolReadKeys(true);
     t.altDown = keys.alt;
 
     t.lastCursor = message->cursor;
+    AnnotationInvalidateFeedback(view, false);
     SearchSnapTargetsWhileDragging(message);
     RecordRecentSnap();
     const ModeSteps* steps = CurrentModeSteps();

@@ -37,7 +37,9 @@ void ToolScenario::TearDown() {
 
 void ToolScenario::StartPlugin(const std::string& preferences) {
     prefsPath_ = ::testing::TempDir() + "tools-" + std::to_string(::getpid()) + ".prefs";
-    std::ofstream(prefsPath_) << "drawhost-preferences 1\n[QZVARC]\nPrecision = int:2\n" << preferences << "end\n";
+    const bool precision = preferences.find("Precision =") != std::string::npos;
+    std::ofstream(prefsPath_) << "drawhost-preferences 1\n[QZVARC]\n"
+                              << (precision ? "" : "Precision = int:2\n") << preferences << "end\n";
     PrefsSetPath(prefsPath_);
     Start(QZV_PLUGINS_DIR);
     ASSERT_TRUE(Plugin("Orbiquad").started);

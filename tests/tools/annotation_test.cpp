@@ -1,0 +1,144 @@
+// The on-canvas feedback as drawhost's annotation port records it: the
+// live measurements beside the cursor in the ruler units at the drawing
+// scale, the snapping colour, the box cut at the screen's edge, and
+// nothing at all when the user turned snapping feedback off. Expected
+// read-outs are the worked examples of the measurements (a circle of
+// radius 36 points is 1,27 cm; its area 5,07 cm2; its perimeter 7,98 cm).
+#include "app/app_state.h"
+#include "dialogs/display_list.h"
+#include "dialogs/records.h"
+#include "snap/number_format.h"
+#include "tool_scenario.h"
+
+namespace tools_test {
+namespace {
+
+using namespace drawhost;
+
+class Annotation : public ToolScenario {
+protected:
+    // The texts drawn in the annotation port at the last redraw.
+    std::vector<std::string> Texts() {
+        std::vector<std::string> out;
+        for (const DrawOp& op : Ops())
+            if (op.kind == OpKind::Text) out.push_back(op.text);
+        return out;
+    }
+    std::vector<DrawOp> Ops() {
+        if (!TheApp().annotationPort) return {};
+        DlgPort* port = DlgFind(TheApp().annotationPort);
+        return port ? port->drawn.ops : std::vector<DrawOp>{};
+    }
+    void DrawCircleOf36(const std::string& units, const std::string& prefs = "") {
+        StartPlugin("Centre = bool:false\n" + prefs);
+        Run("units " + units);
+        Select(kCircleTool);
+        EXPECT_EQ(Down(200, 300), 0);
+        EXPECT_EQ(Drag(236, 300), 0);
+    }
+};
+
+TEST_F(Annotation, ACircleReadsInCentimetres) {
+    DrawCircleOf36("cm");
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"xC=+200,00", "yC=+300,00", "R=1,27 cm", "A=5,07 cm2", "P=7,98 cm"}));
+    // In the host's snapping colour (magenta unless the user chose another).
+    for (const DrawOp& op : Ops()) EXPECT_EQ(op.color, (Rgb8{255, 0, 255}));
+    EXPECT_EQ(Up(236, 300), 0);
+}
+
+TEST_F(Annotation, LengthsAreDividedByTheDrawingScale) {
+    DrawCircleOf36("cm", "EchelleNum = real:1\nEchelleDen = real:100\n");
+    ASSERT_EQ(Texts().size(), 5u);
+    EXPECT_EQ(Texts()[2], "R=127,00 cm");
+    EXPECT_EQ(Texts()[3], "A=50670,75 cm2");
+}
+
+TEST_F(Annotation, PixelsShowThePositionOnlyAndInchesAreConverted) {
+    DrawCircleOf36("px");
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"xC=+200,00", "yC=+300,00"}));
+    EXPECT_EQ(Up(236, 300), 0);
+    Run("units in");
+    EXPECT_EQ(Down(-100, -50), 0);
+    EXPECT_EQ(Drag(-100, 22), 0);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"xC=-100,00", "yC=-50,00", "R=1,00 in", "A=3,14 in2", "P=6,28 in"}));
+}
+
+TEST_F(Annotation, AnArcShowsItsAngleAndAltInCercle1ShowsTheClick) {
+    StartPlugin("Centre = bool:false\nPrecision = int:1\n");
+    Run("units pt");
+    Select(kCircleTool);
+    State().tool.circleMode = 3;
+    EXPECT_EQ(Click(0, 0), 0);
+    EXPECT_EQ(Down(100, 0), 0);
+    EXPECT_EQ(Drag(0, 100), 0);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"xC=+0,0", "yC=+0,0", "R=100,0 pt", "a=-90,0 °"}));
+    EXPECT_EQ(Up(0, 100), 0);
+    State().tool.circleMode = 0;
+    EXPECT_EQ(Down(50, 60), 0);
+    Key("alt", true);
+    EXPECT_EQ(Drag(70, 60), 0);
+    Key("alt", false);
+    ASSERT_GE(Texts().size(), 2u);
+    EXPECT_EQ(Texts()[0], "x=+50,0");
+    EXPECT_EQ(Texts()[1], "y=+60,0");
+}
+
+TEST_F(Annotation, NothingIsDrawnWhenTheUserTurnedSnappingFeedbackOff) {
+    StartPlugin("Centre = bool:false\n");
+    Run("snapping off");
+    Select(kCircleTool);
+    EXPECT_EQ(Down(200, 300), 0);
+    EXPECT_EQ(Drag(236, 300), 0);
+    EXPECT_TRUE(Ops().empty());
+    EXPECT_EQ(Up(236, 300), 0);
+    EXPECT_EQ(ArtNamed("Cercle 1").size(), 1u);
+}
+
+TEST_F(Annotation, TheBoxIsCutAtTheScreensRightEdge) {
+    StartPlugin("Centre = bool:false\n");
+    Run("screen 300 800");
+    Select(kCircleTool);
+    EXPECT_EQ(Down(200, 300), 0);
+    EXPECT_EQ(Drag(236, 300), 0);
+    const IntRect box = State().tool.annotationBox;
+    EXPECT_EQ(box.right, 300);
+    for (const DrawOp& op : Ops()) EXPECT_LE(op.clip.right, 300);
+}
+
+TEST(FormatMeasure, RoundsToTheShownDecimals) {
+    char text[64];
+    auto f = [&](float v, float step, int decimals) {
+        qzv::FormatMeasure(v, step, decimals, ',', text, sizeof text);
+        return std::string(text);
+    };
+    EXPECT_EQ(f(3.14159f, 0.01f, 2), "3,14");
+    EXPECT_EQ(f(2.999f, 0.01f, 2), "3,00");
+    EXPECT_EQ(f(2.5f, 1.0f, 0), "3");
+    EXPECT_EQ(f(0.0f, 0.01f, 2), "0,00");
+    EXPECT_EQ(f(1234.5f, 0.1f, 1), "1234,5");
+    EXPECT_EQ(f(1000000.0f, 0.001f, 3), "1000000,000");
+    EXPECT_EQ(f(0.04f, 0.1f, 1), "0,0");
+    EXPECT_EQ(f(9.96f, 0.1f, 1), "10,0");
+    EXPECT_EQ(f(-1.0f, 0.01f, 2), "?");
+    EXPECT_EQ(f(std::numeric_limits<float>::quiet_NaN(), 0.01f, 2), "?");
+    // A short buffer is cut, always terminated.
+    char small[4];
+    EXPECT_EQ(qzv::FormatMeasure(123.456f, 0.01f, 2, ',', small, sizeof small), 3);
+    EXPECT_EQ(std::string(small), "123");
+}
+
+TEST(MeasureUnits, FactorsOfEachRulerCode) {
+    EXPECT_FLOAT_EQ(qzv::LengthInUnits(72, 1, 1), 1);
+    EXPECT_FLOAT_EQ(qzv::LengthInUnits(72, 2, 1), 2.54f);
+    EXPECT_FLOAT_EQ(qzv::LengthInUnits(72, 3, 1), 72);
+    EXPECT_FLOAT_EQ(qzv::LengthInUnits(72, 4, 1), 6);
+    EXPECT_FLOAT_EQ(qzv::LengthInUnits(72, 5, 1), 25.4f);
+    EXPECT_FLOAT_EQ(qzv::LengthInUnits(72, 6, 0.5f), 72);   // pixels: unconverted, unscaled
+    EXPECT_FLOAT_EQ(qzv::AreaInUnits(5184, 1, 0.5f), 4);
+    EXPECT_FLOAT_EQ(qzv::RectanglePerimeterInUnits(72, 36, 1, 1), 3);   // a 72 x 36 point rectangle
+    EXPECT_STREQ(qzv::UnitOfRuler(5).area, " mm2");
+    EXPECT_FALSE(qzv::UnitOfRuler(0).known);
+}
+
+}  // namespace
+}  // namespace tools_test
