@@ -1,0 +1,251 @@
+// The plug-in's snap search against the reference written from its
+// description, on thousands of random cursors over random documents:
+// straight and curved paths, circles and arcs drawn by the shape builders,
+// closed paths, coincident and zero-length pieces, one-anchor paths, art on
+// hidden and locked layers, hidden, locked and guide paths, the tools' own
+// path under construction and re-editable circles; both searches, every
+// tool and mode the search cares about, zooms and tolerances. The results
+// must agree field by field, bit for bit, and the cursor too.
+#include <cmath>
+#include <cstring>
+#include <random>
+
+#include "dialogs/basic_services.h"
+#include "document/document.h"
+#include "frame/host.h"
+#include "geometry/circle_paths.h"
+#include "geometry/constructions.h"
+#include "geometry/plane.h"
+#include "host/suites.h"
+#include "host_fixture.h"
+#include "plugin/suite_table.h"
+#include "reference_scan.h"
+#include "snap/snap_search.h"
+
+namespace snap_test {
+namespace {
+
+using namespace drawhost;
+
+template <typename T>
+bool SameBits(const T& a, const T& b) {
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+bool SamePoint(RealPoint a, RealPoint b) { return SameBits(a.h, b.h) && SameBits(a.v, b.v); }
+
+bool SameArc(const qzv::ArcRecord& a, const qzv::ArcRecord& b) {
+    return SamePoint(a.centre, b.centre) && SameBits(a.radius, b.radius) && a.art == b.art;
+}
+
+// Every field of the result, with the first that differs named.
+std::string Difference(const qzv::SnapResult& a, const qzv::SnapResult& b) {
+    if (a.onPoint != b.onPoint) return "onPoint";
+    if (a.onSegment != b.onSegment) return "onSegment";
+    if (a.onArc != b.onArc) return "onArc";
+    if (a.onIntersection != b.onIntersection) return "onIntersection";
+    if (a.onCurve != b.onCurve) return "onCurve";
+    if (a.onEditableArc != b.onEditableArc) return "onEditableArc";
+    if (!SamePoint(a.snapPoint, b.snapPoint)) return "snapPoint";
+    if (!SamePoint(a.segmentEnd, b.segmentEnd)) return "segmentEnd";
+    if (!SamePoint(a.nearPoint, b.nearPoint)) return "nearPoint";
+    if (!SamePoint(a.cursor, b.cursor)) return "cursor";
+    if (!SameArc(a.firstArc, b.firstArc)) return "firstArc";
+    if (!SameArc(a.secondArc, b.secondArc)) return "secondArc";
+    if (!SamePoint(a.arcCentre, b.arcCentre)) return "arcCentre";
+    if (!SameBits(a.arcRadius, b.arcRadius)) return "arcRadius";
+    if (a.searchArt != b.searchArt) return "searchArt";
+    return "";
+}
+
+class Equivalence : public drawhost_test::HostTest {
+protected:
+    void SetUp() override {
+        HostTest::SetUp();
+        Start(QZV_PLUGINS_DIR);
+        for (const qzv::SuiteEntry& e : qzv::kSuiteTable) *e.destination = HostFindSuite(e.name, e.version);
+        globals_ = qzv::Globals{};
+        qzv::gGlobals = &globals_;
+        plugin_ = RefOf(&Plugin("Orbiquad"));
+    }
+    void TearDown() override {
+        qzv::gGlobals = nullptr;
+        for (const qzv::SuiteEntry& e : qzv::kSuiteTable) *e.destination = nullptr;
+        HostTest::TearDown();
+    }
+
+    ArtHandle NewPath(ArtHandle group, const std::vector<PathSegment>& segments, bool closed) {
+        ArtHandle art = nullptr;
+        EXPECT_EQ(DocumentNewArt(kArtPath, kPlaceInsideOnTop, group, &art), kNoErr);
+        qzv::sPath->SetPathSegmentCount(art, static_cast<int32_t>(segments.size()));
+        if (!segments.empty()) qzv::sPath->SetPathSegments(art, 0, static_cast<int32_t>(segments.size()), segments.data());
+        qzv::sPath->SetPathClosed(art, closed);
+        return art;
+    }
+
+    static PathSegment Corner(RealPoint p) { return PathSegment{p, p, p, 1}; }
+
+    // A random document; returns the anchors and pieces a cursor may look for.
+    void BuildDocument(std::mt19937& rng) {
+        DocumentReset();
+        anchors_.clear();
+        pieces_.clear();
+        circles_.clear();
+        paths_.clear();
+        std::uniform_real_distribution<float> coord(0, 400), unit(0, 1), offset(-40, 40);
+        const int layers = 1 + static_cast<int>(rng() % 3);
+        for (int l = 0; l < layers; ++l) {
+            LayerHandle layer = nullptr;
+            ASSERT_EQ(DocumentInsertLayer(nullptr, kLayerPlaceAbove, "L" + std::to_string(l), &layer), kNoErr);
+            Layer* record = DocumentFindLayer(layer);
+            record->visible = rng() % 5 != 0;
+            const bool editable = rng() % 4 != 0;
+            const ArtHandle group = ArtHandleOf(record->group);
+            const int count = 2 + static_cast<int>(rng() % 6);
+            for (int i = 0; i < count; ++i) {
+                std::vector<PathSegment> segs;
+                bool closed = rng() % 3 == 0;
+                const int kind = static_cast<int>(rng() % 7);
+                const RealPoint base{coord(rng), coord(rng)};
+                if (kind == 0 || kind == 1) {   // a polyline, sometimes with repeated points
+                    const int n = 1 + static_cast<int>(rng() % 5);
+                    RealPoint p = base;
+                    for (int k = 0; k < n; ++k) {
+                        segs.push_back(Corner(p));
+                        if (rng() % 6 != 0) p = RealPoint{p.h + offset(rng), p.v + offset(rng)};
+                    }
+                } else if (kind == 2) {         // free curves
+                    const int n = 2 + static_cast<int>(rng() % 3);
+                    for (int k = 0; k < n; ++k) {
+                        const RealPoint p{base.h + offset(rng) * 2, base.v + offset(rng) * 2};
+                        segs.push_back(PathSegment{p, {p.h + offset(rng), p.v + offset(rng)},
+                                                   {p.h + offset(rng), p.v + offset(rng)}, 0});
+                    }
+                } else if (kind == 3 || kind == 6) {   // a circle as the tools draw it, or one slightly off
+                    const float radius = 5 + unit(rng) * 80;
+                    const qzv::ShapePath placed = qzv::PlacedPath(qzv::BuildCircle(radius, base, unit(rng) * 3));
+                    segs.assign(placed.seg, placed.seg + placed.count);
+                    if (kind == 6)
+                        for (PathSegment& s : segs) {
+                            s.in.h += offset(rng) / 200;
+                            s.out.v += offset(rng) / 200;
+                        }
+                    circles_.push_back({base, radius});
+                    closed = true;
+                } else if (kind == 4) {         // an arc or a sector
+                    const qzv::ShapePath placed = qzv::PlacedPath(qzv::BuildArcPath(
+                        base, 5 + unit(rng) * 80, (unit(rng) - 0.5f) * 6, unit(rng) * 6, rng() % 2, rng() % 2));
+                    segs.assign(placed.seg, placed.seg + placed.count);
+                    circles_.push_back({base, placed.count > 0 ? qzv::PointDistance(base, segs[0].p) : 0.0f});
+                    closed = rng() % 2;
+                } else {                        // a long straight line across others
+                    segs.push_back(Corner(base));
+                    segs.push_back(Corner(RealPoint{coord(rng), coord(rng)}));
+                }
+                const ArtHandle art = NewPath(group, segs, closed);
+                paths_.push_back(art);
+                const int attr = static_cast<int>(rng() % 10);
+                if (attr == 0) qzv::sArt->SetArtUserAttr(art, kArtHidden, kArtHidden);
+                if (attr == 1) qzv::sArt->SetArtUserAttr(art, kArtLocked, kArtLocked);
+                if (attr == 2) qzv::sPath->SetPathGuide(art, 1);
+                if (attr == 3) qzv::sTag->SetTag(art, "qzv", kTagTypeString, "jj");
+                if (kind == 3 && rng() % 2) qzv::sTag->SetTag(art, "modif", kTagTypeString, "jj");
+                for (size_t k = 0; k < segs.size(); ++k) {
+                    anchors_.push_back(segs[k].p);
+                    if (k + 1 < segs.size()) pieces_.push_back({segs[k].p, segs[k + 1].p});
+                }
+            }
+            record->editable = editable;   // art on a locked layer is still snapped to
+        }
+    }
+
+    RealPoint RandomCursor(std::mt19937& rng) {
+        std::uniform_real_distribution<float> coord(-20, 420), jitter(-3, 3), t(0, 1);
+        const int how = static_cast<int>(rng() % 6);
+        if (how == 3 && !circles_.empty()) {   // on a circle, where it may cross lines
+            const auto& [c, r] = circles_[rng() % circles_.size()];
+            const float a = t(rng) * 6.2831855f;
+            return RealPoint{c.h + r * std::cos(a) + jitter(rng) / 3, c.v + r * std::sin(a) + jitter(rng) / 3};
+        }
+        if (how == 4 && pieces_.size() > 1) {   // where two chords cross
+            const auto& [p, q] = pieces_[rng() % pieces_.size()];
+            const auto& [e, f] = pieces_[rng() % pieces_.size()];
+            if (qzv::SegmentsCross(p, q, e, f)) {
+                const RealPoint x = qzv::IntersectLines(p, q, e, f);
+                return RealPoint{x.h + jitter(rng) / 2, x.v + jitter(rng) / 2};
+            }
+        }
+        if (how == 0 && !anchors_.empty()) {
+            const RealPoint a = anchors_[rng() % anchors_.size()];
+            return RealPoint{a.h + jitter(rng), a.v + jitter(rng)};
+        }
+        if (how == 1 && !pieces_.empty()) {   // along a piece's chord: segments, crossings
+            const auto& [p, q] = pieces_[rng() % pieces_.size()];
+            const float u = t(rng);
+            return RealPoint{p.h + u * (q.h - p.h) + jitter(rng) / 2, p.v + u * (q.v - p.v) + jitter(rng) / 2};
+        }
+        return RealPoint{coord(rng), coord(rng)};
+    }
+
+    void RandomTools(std::mt19937& rng) {
+        qzv::Globals& g = globals_;
+        const int16_t tolerances[] = {0, 1, 3, 8, 30, 255};
+        g.settings.general.Tolerance = tolerances[rng() % 6];
+        const float zooms[] = {0.25f, 1.0f, 2.0f, 8.0f, 0.0f, -1.0f};
+        TheDocument().view.zoom = zooms[rng() % 6];
+        g.currentTool = rng() % 2 ? qzv::kToolCircle : qzv::kToolRect;
+        g.tool.circleMode = rng() % 2 ? 0 : static_cast<int32_t>(rng() % 9);
+        g.tool.rectMode = static_cast<int32_t>(rng() % 6);
+        g.settings.working.LignePoly = rng() % 2;
+        g.tool.circleContact1 = rng() % 3 == 0;
+        g.tool.centre = RealPoint{static_cast<float>(rng() % 400), static_cast<float>(rng() % 400)};
+        g.tool.art.rectPath = rng() % 2 && !paths_.empty() ? paths_[rng() % paths_.size()] : nullptr;
+        g.annotation.finishingVertex = rng() % 2;
+        TheDocument().cursorSnap = rng() % 5 != 0;
+    }
+
+    qzv::Globals globals_;
+    PluginRef plugin_ = nullptr;
+    std::vector<RealPoint> anchors_;
+    std::vector<std::pair<RealPoint, RealPoint>> pieces_;
+    std::vector<ArtHandle> paths_;
+    std::vector<std::pair<RealPoint, float>> circles_;
+};
+
+TEST_F(Equivalence, TheSearchAgreesWithItsReferenceBitForBit) {
+    std::mt19937 rng(20261208);
+    std::array<long, kBranchCount> branches{};
+    long compared = 0;
+    for (int document = 0; document < 150; ++document) {
+        BuildDocument(rng);
+        for (int i = 0; i < 200; ++i) {
+            RandomTools(rng);
+            const bool dragging = rng() % 2;
+            const RealPoint cursor = RandomCursor(rng);
+            const qzv::Globals before = globals_;
+            const int32_t cursorBefore = DlgCurrentCursor();
+            const ReferenceOutcome expected = ReferenceScan(before, cursor, dragging, cursorBefore, branches);
+            ToolMessage message{};
+            message.d.plugin = plugin_;
+            message.cursor = cursor;
+            if (dragging) qzv::SearchSnapTargetsWhileDragging(&message);
+            else qzv::SearchSnapTargets(&message);
+            const std::string field = Difference(globals_.snap, expected.snap);
+            ASSERT_EQ(field, "") << "document " << document << " cursor " << i << " (" << cursor.h << ", "
+                                 << cursor.v << ") " << (dragging ? "drag" : "track");
+            ASSERT_EQ(DlgCurrentCursor(), expected.cursor) << document << " " << i;
+            ASSERT_TRUE(SameBits(globals_.tool.annotationBox, expected.annotationBox)) << document << " " << i;
+            ++compared;
+        }
+    }
+    EXPECT_EQ(compared, 150 * 200);
+    const char* names[kBranchCount] = {"vertex", "anchor", "segment", "segment crossing", "curve crossing",
+                                       "segment crossing a recorded arc",
+                                       "curve", "arc", "re-editable arc", "drag segment", "drag crossing",
+                                       "drag curve", "drag closing curve", "drag arc", "drag arc after contact",
+                                       "nothing"};
+    for (int k = 0; k < kBranchCount; ++k) EXPECT_GT(branches[k], 0) << "never reached: " << names[k];
+}
+
+}  // namespace
+}  // namespace snap_test

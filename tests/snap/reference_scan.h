@@ -1,0 +1,32 @@
+// A reference of the snap search written straight from its description, kept
+// in the tests to check the plug-in's search result for result, bit for
+// bit. It reads the document through the same host suites and uses the
+// same plane-geometry primitives, and nothing of the plug-in's search.
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "plugin/globals.h"
+
+namespace snap_test {
+
+// How often each way through the scan was taken, so that a harness can
+// show it exercised them all.
+enum Branch {
+    kVertexHit, kAnchorHit, kSegment, kSegmentCrossing, kCurveCrossing, kSegmentAfterCurveCrossing, kCurve, kArc, kEditableEnd,
+    kDragSegment, kDragCrossing, kDragCurveEnd, kDragClosingCurve, kDragArcEnd, kDragArcContact, kNothing,
+    kBranchCount
+};
+
+struct ReferenceOutcome {
+    qzv::SnapResult snap;
+    IntRect annotationBox;
+    int32_t cursor;        // the last cursor set, or `cursorBefore`
+};
+
+// Runs the reference on a copy of `start` (the plug-in's state before the
+// search) with the cursor of the message; the host suites must be bound.
+ReferenceOutcome ReferenceScan(const qzv::Globals& start, RealPoint cursor, bool dragging, int32_t cursorBefore,
+                               std::array<long, kBranchCount>& branches);
+
+}  // namespace snap_test
