@@ -114,6 +114,15 @@ TEST_F(Tangent, ThreeParallelSegmentsAreRefused) {
     EXPECT_FALSE(Path("Tangente 3"));
     EXPECT_EQ(Tool().step, 0);
     EXPECT_FALSE(Tool().parallelFlag);   // read and cleared by the alert
+    // Slanted parallels too.
+    Run("path 200 0 350 15");
+    Run("path 200 40 350 55");
+    Run("path 200 90 350 105");
+    EXPECT_EQ(Click(230, 3.4f), 0);
+    EXPECT_EQ(Click(230, 43.4f), 0);
+    EXPECT_EQ(Click(230, 93.4f), 0);
+    EXPECT_EQ(Alerts().size(), 2u);
+    EXPECT_FALSE(Path("Tangente 3"));
 }
 
 TEST_F(Tangent, ThreeSidesOfATriangleGiveItsInscribedCircleAndAltTheOther) {
