@@ -1,5 +1,7 @@
 #include "constructions.h"
 
+#include <cmath>
+
 #include "plane.h"
 
 namespace qzv {
@@ -11,13 +13,13 @@ RealPoint FootOfPerpendicular(RealPoint p, RealPoint a, RealPoint b) {
     if (a.h == b.h) {
         return RealPoint{a.h, p.v};
     }
-    const float slope = (a.v - b.v) / (a.h - b.h);
-    const float normal = (a.h - b.h) / (b.v - a.v);  // -1 / slope
-    const float lineIntercept = b.v - slope * b.h;
-    const float normalIntercept = p.v - normal * p.h;
-    const float h = (lineIntercept - normalIntercept) / (normal - slope);
-    const float v = p.v + normal * (h - p.h);
-    return RealPoint{h, v};
+    // The projection onto the line, t = (p - a).(b - a) / |b - a|^2, in
+    // double and rounded once: the slope form loses the foot entirely for
+    // nearly level lines.
+    const double dh = static_cast<double>(b.h) - a.h;
+    const double dv = static_cast<double>(b.v) - a.v;
+    const double t = ((static_cast<double>(p.h) - a.h) * dh + (static_cast<double>(p.v) - a.v) * dv) / (dh * dh + dv * dv);
+    return RealPoint{static_cast<float>(a.h + t * dh), static_cast<float>(a.v + t * dv)};
 }
 
 RealPoint IntersectLines(RealPoint p0, RealPoint p1, RealPoint p2, RealPoint p3) {
@@ -101,19 +103,29 @@ RealPoint IntersectCircles(RealPoint c0, RealPoint c1, float r0, float r1, RealP
     } else {
         fromC0 = r0 >= r1;
     }
-    const float ee = e * e;
-    const float r00 = r0 * r0;
-    const float r11 = r1 * r1;
-    const float twoE = 2.0f * e;
     const RealPoint from = fromC0 ? c0 : c1;
     const RealPoint toward = fromC0 ? c1 : c0;
-    const float rFrom = fromC0 ? r00 : r11;
-    const float rOther = fromC0 ? r11 : r00;
-    const float g = ((ee + rFrom) - rOther) / twoE;
-    const float gg = g * g;
-    const float q = SquareRoot(rFrom - gg);
-    const RealPoint mid = PickOnDiameter(g, a, from, toward, false);
-    return PickOnDiameter(q, a + kHalfPi, mid, r, false);
+    const double rFrom = fromC0 ? r0 : r1;
+    const double rOther = fromC0 ? r1 : r0;
+    // In double, with the half chord's square as (r - g)(r + g): near
+    // tangency r*r - g*g cancels to nothing in single precision. What
+    // rounding alone makes negative is taken as tangency; circles that
+    // clearly miss each other give NaN.
+    const double ee = static_cast<double>(e) * e;
+    const double g = (ee + rFrom * rFrom - rOther * rOther) / (2.0 * e);
+    double qq = (rFrom - g) * (rFrom + g);
+    const double rounding = 1e-6 * (rFrom * rFrom + ee + rOther * rOther);
+    if (qq < 0.0 && qq >= -rounding) qq = 0.0;
+    const double q = std::sqrt(qq);
+    const double uh = (static_cast<double>(toward.h) - from.h) / e;
+    const double uv = (static_cast<double>(toward.v) - from.v) / e;
+    const double mh = from.h + g * uh, mv = from.v + g * uv;
+    // Of the two points, the one nearer to r; on a tie the one a quarter
+    // turn counterclockwise from the line of centres (from c0 toward c1).
+    const double nh = -std::sin(static_cast<double>(a)), nv = std::cos(static_cast<double>(a));
+    const RealPoint q1{static_cast<float>(mh + q * nh), static_cast<float>(mv + q * nv)};
+    const RealPoint q2{static_cast<float>(mh - q * nh), static_cast<float>(mv - q * nv)};
+    return PointDistance(r, q1) > PointDistance(r, q2) ? q2 : q1;
 }
 
 TangentPair CommonTangentPoints(RealPoint c1, float r1, RealPoint c2, float r2, bool crossed,

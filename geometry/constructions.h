@@ -11,8 +11,10 @@ namespace qzv {
 // Foot of the perpendicular from p onto the line through a and b.
 // A horizontal line (a.v == b.v exactly) gives (p.h, a.v); a vertical one
 // (a.h == b.h) gives (a.h, p.v); coincident a and b count as horizontal and
-// give (p.h, a.v). A point on the line returns itself up to rounding.
-// NaN input gives NaN coordinates.
+// give (p.h, a.v). Otherwise the projection a + t (b - a) with
+// t = (p - a).(b - a) / |b - a|^2, computed in double and rounded once, so
+// nearly level or upright lines keep their foot on the line. NaN input
+// gives NaN coordinates.
 RealPoint FootOfPerpendicular(RealPoint p, RealPoint a, RealPoint b);
 
 // Intersection of the line p0p1 with the line p2p3.
@@ -40,10 +42,13 @@ bool SegmentsCross(RealPoint a, RealPoint b, RealPoint e, RealPoint f);
 RealPoint PickOnDiameter(float length, float angle, RealPoint k, RealPoint r, bool farther);
 
 // Of the two intersection points of the circles (c0, r0) and (c1, r1), the
-// one nearer to r. Tangent circles give their touching point. Circles that
-// do not meet give NaN coordinates (square root of a negative number);
-// concentric circles divide by zero and give NaN or infinite coordinates:
-// callers test the triangle inequality of r0, r1 and the distance first.
+// one nearer to r (a tie gives the one a quarter turn counterclockwise from
+// the line c0 -> c1). Tangent circles give their touching point, also when
+// rounding makes them seem to miss by a hair: the point then lies on both
+// circles within single precision. Circles that clearly do not meet give
+// NaN coordinates; concentric circles divide by zero and give NaN or
+// infinite coordinates: callers test the triangle inequality of r0, r1 and
+// the distance first.
 RealPoint IntersectCircles(RealPoint c0, RealPoint c1, float r0, float r1, RealPoint r);
 
 // The touching points of a common tangent of two circles.

@@ -1,6 +1,7 @@
 // Constructions: perpendicular feet, line and circle intersections, tangents.
 // Expected values are worked out by hand from elementary geometry.
 #include <cmath>
+#include <random>
 
 #include "constructions.h"
 #include "near.h"
@@ -129,3 +130,65 @@ TEST(CommonTangentPoints, ATieChoosesTheSecondTangent) {
     const TangentPair t = CommonTangentPoints({0, 0}, 2, {10, 0}, 2, false, {20, 0});
     EXPECT_FALSE(t.firstTangent);
 }
+
+// The foot and the circle intersection checked against double-precision
+// computations written here, over random inputs, plus the two cases that
+// the slope form of the foot and the single-precision chord got wrong.
+namespace {
+
+double Cross(RealPoint p, RealPoint a, RealPoint b) {
+    return (double(b.h) - a.h) * (double(p.v) - a.v) - (double(b.v) - a.v) * (double(p.h) - a.h);
+}
+
+TEST(FootOfPerpendicular, NearlyLevelLinesKeepTheFootOnTheLine) {
+    const RealPoint f = FootOfPerpendicular({500, 300}, {0, 100}, {1000, 100.00001f});
+    EXPECT_NEAR(f.h, 500, 1e-3);
+    EXPECT_NEAR(f.v, 100.000005, 1e-5);
+    std::mt19937 rng(17);
+    std::uniform_real_distribution<float> coord(-1000, 1000), tilt(-1e-3f, 1e-3f);
+    for (int i = 0; i < 20000; ++i) {
+        const RealPoint a{coord(rng), coord(rng)};
+        const RealPoint b = i % 2 ? RealPoint{a.h + coord(rng), a.v + tilt(rng) * 1000}
+                                  : RealPoint{coord(rng), coord(rng)};
+        const RealPoint p{coord(rng), coord(rng)};
+        const RealPoint foot = FootOfPerpendicular(p, a, b);
+        const double length = std::hypot(double(b.h) - a.h, double(b.v) - a.v);
+        if (length == 0) continue;
+        const double scale = 4e-7 * (std::fabs(a.h) + std::fabs(a.v) + std::fabs(p.h) + std::fabs(p.v) + length);
+        // On the line, and p - foot at right angles to it.
+        EXPECT_NEAR(Cross(foot, a, b) / length, 0.0, scale) << i;
+        const double along = (double(p.h) - foot.h) * (double(b.h) - a.h) + (double(p.v) - foot.v) * (double(b.v) - a.v);
+        EXPECT_NEAR(along / length, 0.0, scale * 4) << i;
+    }
+}
+
+TEST(IntersectCircles, NearTangencyWithVeryDifferentRadiiStaysOnBothCircles) {
+    const RealPoint x = IntersectCircles({0, 0}, {99.7505f, 0}, 100, 0.25f, {100, 1});
+    EXPECT_NEAR(x.h, 99.9999987, 2e-5);
+    EXPECT_NEAR(x.v, 0.0158791, 2e-5);
+    std::mt19937 rng(23);
+    std::uniform_real_distribution<float> coord(-500, 500), radius(0.01f, 400), unit(0, 1);
+    int checked = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const RealPoint c0{coord(rng)*0.2f, coord(rng)*0.2f};
+        const float r0 = radius(rng), r1 = radius(rng);
+        // A distance at which they meet, often near tangency.
+        const float lo = std::fabs(r0 - r1), hi = r0 + r1;
+        float e = lo + (hi - lo) * unit(rng);
+        if (i % 3 == 0) e = i % 2 ? lo * (1 + 1e-7f) : hi * (1 - 1e-7f);
+        const float angle = unit(rng) * 6.283f;
+        const RealPoint c1{c0.h + e * std::cos(angle), c0.v + e * std::sin(angle)};
+        const double d = std::hypot(double(c1.h) - c0.h, double(c1.v) - c0.v);
+        // Keep the pairs that meet, or miss by no more than rounding.
+        if (d < std::fabs(double(r0) - r1) * (1 - 2e-7) || d > (double(r0) + r1) * (1 + 2e-7)) continue;
+        const RealPoint p = IntersectCircles(c0, c1, r0, r1, {coord(rng), coord(rng)});
+        ASSERT_TRUE(std::isfinite(p.h) && std::isfinite(p.v)) << i;
+        const double tolerance = 3e-6 * (std::fabs(c0.h) + std::fabs(c0.v) + r0 + r1 + e) + 2e-3 * std::sqrt(r0 + r1);
+        EXPECT_NEAR(std::hypot(double(p.h) - c0.h, double(p.v) - c0.v), r0, tolerance) << i;
+        EXPECT_NEAR(std::hypot(double(p.h) - c1.h, double(p.v) - c1.v), r1, tolerance) << i;
+        ++checked;
+    }
+    EXPECT_GT(checked, 15000);
+}
+
+}  // namespace
