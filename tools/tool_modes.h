@@ -37,4 +37,8 @@ extern const ModeSteps kArcCentreSteps;            // "Arc/Secteur 1"
 extern const ModeSteps kArcTwoEndsSteps;           // "Arc/Secteur 2"
 extern const ModeSteps kArcThreePointsSteps;       // "Arc/Secteur 3"
 
+// The steps of the rectangle tool's modes.
+extern const ModeSteps kRectangleSteps;   // modes 0, 1, 3, 4: rectangles from a corner or the centre
+extern const ModeSteps kSegmentSteps;     // modes 2, 5: segments, the polygonal line, tangent segments
+
 }  // namespace qzv
