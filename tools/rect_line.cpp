@@ -141,9 +141,18 @@ void FinishRectLine() {
     }
     if (t.polylineVertices > 1) {
         const int32_t count = PathCount(t.art.rectPath);
-        PathSegment last{};
-        if (count > 0 && sPath->GetPathSegments(t.art.rectPath, count - 1, 1, &last) == kNoErr) t.firstPoint = last.p;
-        t.polylineLength += t.lineLength;
+        PathSegment last[2] = {};
+        if (count >= 2 && sPath->GetPathSegments(t.art.rectPath, count - 2, 2, last) == kNoErr) {
+            if (PointsEqual(last[0].p, last[1].p)) {
+                // A drag that came back to the anchor drew no piece: its end
+                // goes, and the next click starts from the same vertex.
+                sPath->SetPathSegmentCount(t.art.rectPath, count - 1);
+                --t.polylineVertices;
+            } else {
+                t.firstPoint = last[1].p;
+                t.polylineLength += t.lineLength;
+            }
+        }
     }
     if (t.polylineFinished) {
         DisposeRubberBand();
