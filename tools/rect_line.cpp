@@ -4,6 +4,7 @@
 
 #include "geometry/host/host_shapes.h"
 #include "geometry/plane.h"
+#include "geometry/shape_path.h"
 #include "host/suites.h"
 #include "palette/palette.h"
 #include "plugin/globals.h"
@@ -53,6 +54,13 @@ void EndLine() {
 HostErr FirstVertex(RealPoint p) {
     ToolState& t = gGlobals->tool;
     HostErr err = StartRectPath();
+    if (err) return err;
+    // The path holds the first vertex from the start: never an empty path,
+    // and a vertex the snapping can find.
+    PathSegment first = RetractedSegment(p);
+    first.corner = 1;
+    err = sPath->SetPathSegmentCount(t.art.rectPath, 1);
+    if (!err) err = sPath->SetPathSegments(t.art.rectPath, 0, 1, &first);
     if (err) return err;
     t.firstPoint = p;
     t.secondPoint = p;

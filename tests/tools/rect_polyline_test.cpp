@@ -92,7 +92,9 @@ TEST_F(Polyline, AClickNearTheFirstVertexClosesTheLineWithinTheToleranceAtTheZoo
 
 TEST_F(Polyline, TheFirstVertexAloneLeadsThePreviewAndTheNextClickDrawsThePiece) {
     Start();
-    EXPECT_EQ(Click(0, 0), 0);   // no drag: the path holds no piece yet
+    EXPECT_EQ(Click(0, 0), 0);   // no drag: the path holds the vertex, no piece yet
+    ExpectPoints(Anchors(MainPath()), {{0, 0}}, 0);
+    EXPECT_EQ(MainPath().tags.count("qzv"), 1u);
     EXPECT_EQ(Hover(30, 40), 0);
     ASSERT_NE(Preview(), nullptr);
     ExpectPoints(Anchors(*Preview()), {{0, 0}, {30, 40}}, 0);
