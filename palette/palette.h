@@ -30,6 +30,15 @@ void PaletteUpdateForMode();
 void PaletteShowRadius(float radius);
 void PaletteShowArcAngle(float degrees);
 
+// The rectangle tool's live values: length (item 72), width (73) and
+// rounding radius (75) in document points, shown divided by the drawing
+// scale; the inclination of the rectangle or segment (74) in radians, shown
+// in degrees.
+void PaletteShowRectLength(float length);
+void PaletteShowRectWidth(float width);
+void PaletteShowRectAngle(float radians);
+void PaletteShowRounding(float rounding);
+
 // The measurement fields of the current tool from the tool state, at the end
 // of a gesture.
 void PaletteShowMeasurements();

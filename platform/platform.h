@@ -16,7 +16,11 @@ enum {
     kVKShift = 0x10,
     kVKControl = 0x11,
     kVKMenu = 0x12,    // Alt
-    kVKSpace = 0x20
+    kVKSpace = 0x20,
+    kVKLeft = 0x25,    // the arrow keys: the rectangle tool's rounding and anchor keys
+    kVKUp = 0x26,
+    kVKRight = 0x27,
+    kVKDown = 0x28
 };
 
 #ifdef __cplusplus

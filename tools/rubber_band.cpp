@@ -131,11 +131,11 @@ void UpdateRubberBand(ToolMessage* message, bool altHeld) {
     const RealPoint q = SnappedClickPoint(message->cursor);
     Band band{};
     if (g->currentTool == kToolRect) {
-        // The next piece of a polygonal line follows the cursor between clicks.
-        int32_t count = 0;
-        const bool polyline = t.rectMode == kRectModeSegment && g->settings.working.LignePoly &&
-                              ArtExists(t.art.rectPath) &&
-                              sPath->GetPathSegmentCount(t.art.rectPath, &count) == kNoErr && count > 0;
+        // The next piece of a polygonal line follows the cursor between
+        // clicks, from the anchor point: the last fixed vertex (the first
+        // one, before its path holds any piece).
+        const bool polyline =
+            t.rectMode == kRectModeSegment && g->settings.working.LignePoly && t.polylineVertices > 0;
         if (!polyline) {
             DisposeRubberBand();
             return;

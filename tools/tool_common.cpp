@@ -10,15 +10,13 @@
 #include "platform.h"
 #include "plugin/globals.h"
 #include "resources/resource_ids.h"
+#include "tools/rect_line.h"
 #include "tools/rubber_band.h"
 #include "tools/tool_modes.h"
 
 namespace qzv {
 
 namespace {
-
-constexpr const char* kUnderConstructionTag = "qzv";
-constexpr const char* kTagMark = "jj";
 
 // How the mode's error is shown: the message kind or the tool-error kind.
 enum class AlertKind { kNone, kError, kMessage };
@@ -57,6 +55,12 @@ void ShowAlert(PluginRef plugin, int32_t string, AlertKind kind) {
     t.alertShowing = 0;
 }
 
+void Beep(uint32_t frequency) {
+    if (gGlobals->settings.general.Son) PlatformBeep(frequency, 100);
+}
+
+}  // namespace
+
 // Only an empty group goes: whatever else the user put there stays.
 void DisposeTargetGroupIfEmpty() {
     ArtHandle& group = gGlobals->tool.art.targetGroup;
@@ -67,11 +71,19 @@ void DisposeTargetGroupIfEmpty() {
     }
 }
 
-void Beep(uint32_t frequency) {
-    if (gGlobals->settings.general.Son) PlatformBeep(frequency, 100);
+ViewHandle ToolFrontView() {
+    ViewHandle view = nullptr;
+    if (!sDocumentView || sDocumentView->GetNthView(0, &view) != kNoErr) return nullptr;
+    return view;
 }
 
-}  // namespace
+float ToolViewZoom(ViewHandle view) {
+    float zoom = 1.0f;
+    if (!view || !sDocumentView || sDocumentView->GetZoom(view, &zoom) != kNoErr || !(zoom > 0.0f) ||
+        !std::isfinite(zoom))
+        return 1.0f;
+    return zoom;
+}
 
 bool ToolCursorUsable(RealPoint cursor) {
     return std::fabs(cursor.h) <= kToolMaxCoordinate && std::fabs(cursor.v) <= kToolMaxCoordinate;
@@ -114,7 +126,7 @@ HostErr StartConstructionPath(HostErr (*build)()) {
     if (ArtExists(t.art.constructionPath)) sPath->DeselectPathSegments(t.art.constructionPath);
     HostErr err = CreatePath(t.art.targetGroup, kPlaceInsideOnTop, &t.art.constructionPath);
     if (err) return err;
-    err = sTag->SetTag(t.art.constructionPath, kUnderConstructionTag, kTagTypeString, kTagMark);
+    err = sTag->SetTag(t.art.constructionPath, kUnderConstructionTag, kTagTypeString, kUnderConstructionMark);
     if (err) return err;
     err = build();
     if (err) return err;
@@ -142,9 +154,7 @@ void RecordRecentSnap() {
 HostErr FinishShape(ToolMessage* message) {
     Globals* g = gGlobals;
     ToolState& t = g->tool;
-    ViewHandle view = nullptr;
-    if (sDocumentView && sDocumentView->GetNthView(0, &view) == kNoErr && sAnnotator)
-        sAnnotator->InvalidAnnotationRect(view, &t.annotationBox);
+    if (ViewHandle view = ToolFrontView(); view && sAnnotator) sAnnotator->InvalidAnnotationRect(view, &t.annotationBox);
 
     PaletteShowMeasurements();
     if (!t.constructionLive) {
@@ -158,8 +168,10 @@ HostErr FinishShape(ToolMessage* message) {
 
     const bool circleTool = g->currentTool != kToolRect;
     const ModeSteps* steps = circleTool ? CircleModeSteps(t.circleMode) : RectModeSteps(t.rectMode);
-    ArtHandle shape = circleTool ? t.art.constructionPath : t.art.rectPath;
+    const ArtHandle shape = circleTool ? t.art.constructionPath : t.art.rectPath;
+    // The preview goes, except between the clicks of a polygonal line.
     if (circleTool) DisposeRubberBand();
+    else FinishRectLine();
     if (!ArtExists(shape)) {
         // The shape went away during the gesture (or none was made): nothing
         // is finished, and its group goes too when nothing else is in it.
@@ -169,9 +181,7 @@ HostErr FinishShape(ToolMessage* message) {
     }
     if (circleTool) {
         PaletteShowRadius(t.radius);
-        if (ArtExists(shape) && sTag) sTag->RemoveTag(shape, kUnderConstructionTag);
-    } else {
-        DisposeRubberBand();
+        if (sTag) sTag->RemoveTag(shape, kUnderConstructionTag);
     }
 
     bool grouped = false;
@@ -182,6 +192,8 @@ HostErr FinishShape(ToolMessage* message) {
             err = sArt->ReorderArt(shape, kPlaceAbove, t.art.targetGroup);
             if (err == kNoErr) DisposeTargetGroupIfEmpty();
         }
+    } else if (!ArtExists(shape)) {
+        DisposeTargetGroupIfEmpty();
     }
     PaletteRedraw();
     return err;

@@ -10,6 +10,11 @@ namespace qzv {
 
 struct Globals;
 
+// The tag that marks art under construction ("qzv" = "jj"): the snap search
+// skips it, mouse up removes it.
+inline constexpr const char* kUnderConstructionTag = "qzv";
+inline constexpr const char* kUnderConstructionMark = "jj";
+
 // Tool events whose cursor is not a usable document position (NaN, infinite
 // or farther than any document reaches) are ignored: nothing is snapped,
 // built or shown for them.
@@ -22,6 +27,14 @@ bool ToolCursorUsable(RealPoint cursor);
 // the horizontal guide's v; the vertical guide's h; the cursor. With
 // "Magnetisme" off it is the cursor.
 RealPoint SnappedClickPoint(RealPoint cursor);
+
+// A zoom of the view that tolerances in screen pixels can be divided by:
+// the host's, or 1 when the view is null or its zoom is not a positive
+// finite number.
+float ToolViewZoom(ViewHandle view);
+
+// The front document view, or null.
+ViewHandle ToolFrontView();
 
 // The drawing scale factor of the working values (numerator / denominator;
 // 1 when either is not positive).
@@ -53,9 +66,14 @@ HostErr StartConstructionPath(HostErr (*build)());
 // entry becomes its newest entry (the oldest of ten is overwritten).
 void RecordRecentSnap();
 
-// Mouse up of a live construction: clears it, runs the mode's final build,
+// Disposes of the target group when it holds nothing.
+void DisposeTargetGroupIfEmpty();
+
+// Mouse up of a live construction: clears it, settles the rectangle tool's
+// polygonal line (or disposes of the preview), runs the mode's final build,
 // and moves the shape out of its group, names it after the mode and disposes
-// of the group, unless the centre cross keeps them together.
+// of the group, unless the shape's marks keep them together. A shape the
+// final build disposed of (or that went away) leaves no empty group.
 HostErr FinishShape(ToolMessage* message);
 
 }  // namespace qzv

@@ -33,21 +33,8 @@ const ModeSteps* CurrentModeSteps() {
     return g->currentTool == kToolRect ? RectModeSteps(g->tool.rectMode) : CircleModeSteps(g->tool.circleMode);
 }
 
-ViewHandle FrontView() {
-    ViewHandle view = nullptr;
-    if (!sDocumentView || sDocumentView->GetNthView(0, &view) != kNoErr) return nullptr;
-    return view;
-}
 
 bool FeedbackWanted(ViewHandle view) { return view && sCursorSnap && sCursorSnap->UseCursorSnap(view); }
-
-// A zoom the tolerances can be divided by: the host's, or 1 when it answers
-// nothing usable.
-float ViewZoom(ViewHandle view) {
-    float zoom = 1.0f;
-    if (!view || sDocumentView->GetZoom(view, &zoom) != kNoErr || !(zoom > 0.0f) || !std::isfinite(zoom)) return 1.0f;
-    return zoom;
-}
 
 // Half height of the measurement box next to the cursor during a drag.
 int32_t MeasurementHalfHeight() {
@@ -116,7 +103,7 @@ HostErr ToolTrackCursor(ToolMessage* message) {
     }
     if (!ToolCursorUsable(message->cursor)) return kNoErr;
 
-    const ViewHandle view = FrontView();
+    const ViewHandle view = ToolFrontView();
     if (FeedbackWanted(view)) {
         AnnotationInvalidateFeedback(view, true);
         t.lastCursor = message->cursor;
@@ -138,8 +125,8 @@ HostErr ToolTrackCursor(ToolMessage* message) {
 HostErr ToolMouseDown(ToolMessage* message) {
     Globals* g = gGlobals;
     ToolState& t = g->tool;
-    const ViewHandle view = FrontView();
-    const float zoom = ViewZoom(view);
+    const ViewHandle view = ToolFrontView();
+    const float zoom = ToolViewZoom(view);
     if (view) sDocumentView->SetZoom(view, zoom);
 
     double angle = 0.0;
@@ -183,7 +170,7 @@ HostErr ToolMouseDrag(ToolMessage* message) {
     if (!t.constructionLive) return kNoErr;
     if (!ToolCursorUsable(message->cursor)) return kNoErr;
 
-    const ViewHandle view = FrontView();
+    const ViewHandle view = ToolFrontView();
     InvalidateAnnotation(view, t.annotationBox);
     IntPoint at{};
     if (FeedbackWanted(view) && sDocumentView->ArtworkPointToViewPoint(view, &message->cursor, &at) == kNoErr) {

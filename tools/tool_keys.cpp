@@ -17,6 +17,10 @@ ToolKeys ToolReadKeys(bool dragKeys) {
     if (dragKeys) {
         keys.ctrl = Held(kVKControl);
         keys.space = Held(kVKSpace);
+        keys.up = Held(kVKUp);
+        keys.down = Held(kVKDown);
+        keys.left = Held(kVKLeft);
+        keys.right = Held(kVKRight);
     }
     return keys;
 }

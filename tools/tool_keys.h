@@ -10,9 +10,13 @@ struct ToolKeys {
     bool alt;
     bool ctrl;    // read during drags only
     bool space;   // read during drags only
+    // The arrow keys, read during drags only: the rectangle tool's key codes
+    // 30 (up: rounding + 1), 31 (down: rounding - 1) and 32 (left or right:
+    // the anchor moves to the cursor), each acting once per press.
+    bool up, down, left, right;
 };
 
-// Shift and Alt; with `dragKeys` also Ctrl and Space.
+// Shift and Alt; with `dragKeys` also Ctrl, Space and the arrow keys.
 ToolKeys ToolReadKeys(bool dragKeys);
 
 }  // namespace qzv

@@ -23,7 +23,8 @@ const ModeSteps* const kCircleModes[kCircleModeCount] = {
 };
 
 const ModeSteps* const kRectModes[kRectModeCount] = {
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    &kRectangleSteps, &kRectangleSteps, &kSegmentSteps,
+    &kRectangleSteps, &kRectangleSteps, &kSegmentSteps,
 };
 
 }  // namespace

@@ -40,4 +40,8 @@ extern const ModeSteps kTangentOneSteps;           // "Tangente 1"
 extern const ModeSteps kTangentTwoSteps;           // "Tangente 2"
 extern const ModeSteps kTangentThreeSteps;         // "Tangente 3"
 
+// The steps of the rectangle tool's modes.
+extern const ModeSteps kRectangleSteps;   // modes 0, 1, 3, 4: rectangles from a corner or the centre
+extern const ModeSteps kSegmentSteps;     // modes 2, 5: segments, the polygonal line, tangent segments
+
 }  // namespace qzv

@@ -79,6 +79,33 @@ struct ToolState {
     RealPoint candidateCentre[2];  // mode 8: the two circles tangent to the three lines
     float candidateRadius[2];
 
+    // --- rectangle tool (its modes; the palette's fields 72 to 75 show and edit them) ---
+    // The anchor point is firstPoint (a corner, the centre, a segment's first
+    // end or middle, the last fixed vertex of a polygonal line), the latest
+    // mouse point lastPoint; the inclination is the working "RotRectangle"
+    // and the rounding the working "Arrondi".
+    float rectLength;              // signed extent along the rectangle's own h axis, points
+    float rectWidth;               // signed extent along its own v axis, points
+    float lineLength;              // signed length of a segment, of the polygonal line's last
+                                   // piece, or x of the tangent segment, points
+    float lineAngle;               // the segment's inclination, radians
+    HostBool centringToggle;       // Alt held at the latest drag step: the mode's centring inverted
+    uint8_t arrowKeys;             // arrow keys held at the latest mouse down or drag (kArrow* bits)
+
+    // --- polygonal line (mode 2 with "LignePoly"; secondPoint is its moving end) ---
+    int16_t polylineVertices;      // vertices placed; 0 = no line under way
+    RealPoint polylineStart;       // the first vertex (a click near it closes the line)
+    float polylineLength;          // accumulated length of the finished pieces, points
+    HostBool polylineFinished;     // the latest click ended the line, open or closed
+
+    // --- tangent segment (modes 2 and 5 after a click on a circle or arc) ---
+    HostBool tangentOn;            // the segment lies along the clicked circle's tangent
+    HostBool tangentTwoCircles;    // the cursor is on a second circle: their common tangent
+    RealPoint tangentCentre;       // K and r: the clicked circle
+    float tangentRadius;
+    RealPoint tangentBase;         // B: the foot of the segment on that circle
+    float tangentBeta;             // beta: direction of the radius K -> B, radians
+
     // --- art of the gesture (target preparation, the shape writers) ---
     ShapeArt art;                  // target group, construction paths, marks
     ArtHandle rubberBand;          // construction preview path, or null

@@ -48,6 +48,12 @@ foreach(text "\"centreh\" : \"200,00\"" "\"centrev\" : \"175,00\"" "\"rayon\" : 
     message(FATAL_ERROR "the dump lacks ${text}:\n${layers}")
   endif()
 endforeach()
+# The two rectangles of the rectangle tool, finished and named.
+string(REGEX MATCHALL "\"name\" : \"Rectangle\"" rectangles "${layers}")
+list(LENGTH rectangles count)
+if(NOT count EQUAL 2)
+  message(FATAL_ERROR "the dump holds ${count} rectangles, not 2:\n${layers}")
+endif()
 
 # Second run: the edited file is read, not replaced by defaults.
 string(REPLACE "OutilsGroupe = bool:false" "OutilsGroupe = bool:true" stored "${stored}")

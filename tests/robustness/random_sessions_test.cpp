@@ -31,7 +31,7 @@ public:
         case 7: return "seed " + Number();
         case 8: return "tool " + OneOf({"\"Outil Zivo & Voraved\"", "\"Outil Rectangles\"", "\"Selection Tool\"", "Nope"});
         case 9: return OneOf({"move", "down", "drag", "up", "click"}) + " " + Number() + " " + Number();
-        case 10: return "key " + OneOf({"shift", "alt", "ctrl", "space", "meta"}) + " " + OneOf({"down", "up"});
+        case 10: return "key " + OneOf({"shift", "alt", "ctrl", "space", "up", "left", "meta"}) + " " + OneOf({"down", "up"});
         case 11: return "menu " + OneOf({"\"Afficher QZV•Orbiquad\"", "\"QZV•Orbiquad…\"", "\"QZV.Outils\"", "x"});
         case 12: return OneOf({"press", "close", "item", "check", "choose", "step", "track"}) + " " + Dialog() + " " +
                         Number() + " " + OneOf({"on", "up", "down 1 2", "1", "abc"});

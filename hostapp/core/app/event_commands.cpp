@@ -60,15 +60,19 @@ CommandRegistrar drag("drag", "drag X Y", [](const ScriptArgs& a) { Mouse(a, {Ev
 CommandRegistrar up("up", "up X Y", [](const ScriptArgs& a) { Mouse(a, {EventsUp}); });
 CommandRegistrar click("click", "click X Y", [](const ScriptArgs& a) { Mouse(a, {EventsDown, EventsUp}); });
 
-CommandRegistrar key("key", "key shift|alt|ctrl|space down|up", [](const ScriptArgs& a) {
+CommandRegistrar key("key", "key shift|alt|ctrl|space|up|down|left|right down|up", [](const ScriptArgs& a) {
     a.Expect(2);
     const std::string& name = a.Str(0);
     int32_t vk = name == "shift" ? kVKShift
                  : name == "alt"   ? kVKMenu
                  : name == "ctrl"  ? kVKControl
                  : name == "space" ? kVKSpace
+                 : name == "up"    ? kVKUp
+                 : name == "down"  ? kVKDown
+                 : name == "left"  ? kVKLeft
+                 : name == "right" ? kVKRight
                                    : -1;
-    if (vk < 0) throw ScriptError("unknown key '" + name + "' (shift, alt, ctrl or space)");
+    if (vk < 0) throw ScriptError("unknown key '" + name + "' (shift, alt, ctrl, space or an arrow: up, down, left, right)");
     const std::string& state = a.Str(1);
     if (state != "down" && state != "up") throw ScriptError("expected down or up, not '" + state + "'");
     HostLog(Echo(a));
