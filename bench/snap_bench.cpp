@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -29,11 +30,15 @@ using Clock = std::chrono::steady_clock;
 
 PathSegment Corner(RealPoint p) { return PathSegment{p, p, p, 1}; }
 
+// The side of a page holding `pieces` curve pieces at the density of a
+// busy drawing: a larger document is a larger drawing, not a denser one.
+float PageSide(int pieces) { return 2000.0f * std::sqrt(pieces / 1000.0f); }
+
 // A page of art with about `pieces` curve pieces: a third straight
 // polylines, a third free curves, a third circles.
 void BuildDocument(int pieces, std::mt19937& rng) {
     DocumentReset();
-    std::uniform_real_distribution<float> page(0, 2000), step(-30, 30), unit(0, 1);
+    std::uniform_real_distribution<float> page(0, PageSide(pieces)), step(-30, 30), unit(0, 1);
     const ArtHandle group = ArtHandleOf(DocumentCurrentLayer()->group);
     int made = 0;
     for (int i = 0; made < pieces; ++i) {
@@ -91,7 +96,7 @@ void SnapSearch(benchmark::State& state) {
     qzv::gGlobals = &globals;
     ToolMessage message{};
     message.d.plugin = RefOf(TheHost().plugins.front().get());
-    std::uniform_real_distribution<float> page(0, 2000);
+    std::uniform_real_distribution<float> page(0, PageSide(static_cast<int>(state.range(0))));
     std::vector<double> micros;
     for (auto _ : state) {
         message.cursor = RealPoint{page(rng), page(rng)};
@@ -113,7 +118,7 @@ void TrackingMessage(benchmark::State& state) {
     BuildDocument(static_cast<int>(state.range(0)), rng);
     const int tool = ToolboxFind("Outil Zivo & Voraved");
     ToolboxSelect(tool);
-    std::uniform_real_distribution<float> page(0, 2000);
+    std::uniform_real_distribution<float> page(0, PageSide(static_cast<int>(state.range(0))));
     std::vector<double> micros;
     for (auto _ : state) {
         TheApp().cursor = RealPoint{page(rng), page(rng)};
