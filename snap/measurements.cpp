@@ -62,12 +62,53 @@ void CircleLines(BoxLines& lines, int32_t units) {
     AddMeasure(lines, "P=", kTwoPiMeasure * r, false, unit.length);
 }
 
-// The rectangle tool's anchor: named as a centre when the gesture grows from it.
-void RectangleLines(BoxLines& lines) {
-    const ToolState& t = gGlobals->tool;
-    const bool centred = (t.rectMode >= kRectModeCentredRectangle) != static_cast<bool>(t.altDown);
+// The rectangle tool: its anchor, named as a centre when the gesture grows
+// from it, then the sides, angle, area and perimeter of the mode.
+void RectangleLines(BoxLines& lines, int32_t units) {
+    const Globals* g = gGlobals;
+    const ToolState& t = g->tool;
+    const int32_t mode = t.rectMode;
+    const bool centred = (mode >= kRectModeCentredRectangle) != static_cast<bool>(t.centringToggle);
     AddMeasure(lines, centred ? "xC=" : "x=", t.firstPoint.h, true, "");
     AddMeasure(lines, centred ? "yC=" : "y=", t.firstPoint.v, true, "");
+    const MeasureUnit unit = UnitOfRuler(units);
+    if (!unit.known) return;
+    const float scale = ToolScaleFactor();
+    if (mode == kRectModeSegment || mode == kRectModeCentredSegment) {
+        const float length = LengthInUnits(t.lineLength, units, scale);
+        if (mode == kRectModeSegment) AddMeasure(lines, "L=", std::fabs(length), false, unit.length);
+        else AddMeasure(lines, "L=", length, true, unit.length);
+        // In millimetres the tangent construction shows the radius's direction.
+        const bool beta = t.tangentOn && units == kUnitMillimeters;
+        AddMeasure(lines, "a=", RadiansToDegrees(beta ? t.tangentBeta : t.lineAngle), true, kDegrees);
+        if (mode == kRectModeSegment && g->settings.working.LignePoly) {
+            const float total = t.polylineLength + std::fabs(t.lineLength);
+            AddMeasure(lines, "LT=", LengthInUnits(total, units, scale), false, unit.length);
+        }
+        return;
+    }
+    const float length = std::fabs(t.rectLength), width = std::fabs(t.rectWidth);
+    AddMeasure(lines, "L=", LengthInUnits(t.rectLength, units, scale), true, unit.length);
+    AddMeasure(lines, "l=", LengthInUnits(t.rectWidth, units, scale), true, unit.length);
+    AddMeasure(lines, "a=", RadiansToDegrees(g->settings.working.RotRectangle), true, kDegrees);
+    const bool rounded = mode == kRectModeRounded || mode == kRectModeCentredRounded;
+    if (!rounded) {
+        AddMeasure(lines, "A=", AreaInUnits(length * width, units, scale), false, unit.area);
+        AddMeasure(lines, "P=", RectanglePerimeterInUnits(length, width, units, scale), false, unit.length);
+        return;
+    }
+    const float corner = g->settings.working.Arrondi;
+    if (g->settings.working.TypeArrondi == 1) {
+        lines.Add("A= ???");
+        lines.Add("P= ???");
+    } else {
+        const float r = std::fabs(corner);
+        const float area = corner > 0.0f ? length * width - r * r * 0.85840726f : length * width - kPiMeasure * r * r;
+        const float perimeter = 2.0f * (length + width - 4.0f * r + kPiMeasure * r);
+        AddMeasure(lines, "A=", AreaInUnits(area, units, scale), false, unit.area);
+        AddMeasure(lines, "P=", LengthInUnits(perimeter, units, scale), false, unit.length);
+    }
+    AddMeasure(lines, "r=", corner, true, " pt");
 }
 
 bool Retracted(const PathSegment& s) {
@@ -92,7 +133,7 @@ void MeasureLine(char* text, int size, const char* name, float value, bool withS
 void DrawMeasurements(DrawerRef box) {
     if (!sDrawer) return;
     BoxLines lines{box};
-    if (gGlobals->currentTool == kToolRect) RectangleLines(lines);
+    if (gGlobals->currentTool == kToolRect) RectangleLines(lines, RulerUnits());
     else CircleLines(lines, RulerUnits());
 }
 

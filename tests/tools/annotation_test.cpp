@@ -142,3 +142,65 @@ TEST(MeasureUnits, FactorsOfEachRulerCode) {
 
 }  // namespace
 }  // namespace tools_test
+
+namespace tools_test {
+namespace {
+
+class RectangleReadout : public Annotation {
+protected:
+    void Begin(int mode, const std::string& more = "") {
+        StartPlugin("Centre = bool:false\nRotRectangle = real:0\n" + more);
+        Run("units in");
+        Select(kRectTool);
+        State().tool.rectMode = mode;
+    }
+};
+
+TEST_F(RectangleReadout, ARectangleInInchesAndOneDrawnTowardMinusH) {
+    Begin(0);
+    EXPECT_EQ(Down(0, 0), 0);
+    EXPECT_EQ(Drag(72, 36), 0);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"x=+0,00", "y=+0,00", "L=+1,00 in", "l=+0,50 in", "a=+0,00 °",
+                                                  "A=0,50 in2", "P=3,00 in"}));
+    EXPECT_EQ(Drag(-72, 36), 0);
+    ASSERT_EQ(Texts().size(), 7u);
+    EXPECT_EQ(Texts()[2], "L=-1,00 in");
+    EXPECT_EQ(Texts()[5], "A=0,50 in2");
+    EXPECT_EQ(Up(-72, 36), 0);
+}
+
+TEST_F(RectangleReadout, ARoundedRectangleWithTheEditableProfileHasNoArea) {
+    Begin(1, "Arrondi = real:6\nTypeArrondi = int:1\n");
+    EXPECT_EQ(Down(0, 0), 0);
+    EXPECT_EQ(Drag(72, 36), 0);
+    ASSERT_EQ(Texts().size(), 8u);
+    EXPECT_EQ(Texts()[5], "A= ???");
+    EXPECT_EQ(Texts()[6], "P= ???");
+    EXPECT_EQ(Texts()[7], "r=+6,00 pt");
+    EXPECT_EQ(Up(72, 36), 0);
+}
+
+TEST_F(RectangleReadout, QuarterCircleCornersTakeTheirAreaOff) {
+    Begin(1, "Arrondi = real:6\nTypeArrondi = int:0\n");
+    Run("units pt");
+    EXPECT_EQ(Down(0, 0), 0);
+    EXPECT_EQ(Drag(72, 36), 0);
+    ASSERT_EQ(Texts().size(), 8u);
+    // 72 x 36 - 36 x (4 - pi); 2 x (72 + 36 - 24 + 6 pi).
+    EXPECT_EQ(Texts()[5], "A=2561,10 pt2");
+    EXPECT_EQ(Texts()[6], "P=205,70 pt");
+    EXPECT_EQ(Up(72, 36), 0);
+}
+
+TEST_F(RectangleReadout, APolygonalLineAboutToCloseShowsItsArea) {
+    Begin(2, "LignePoly = bool:true\n");
+    Run("units pt");
+    EXPECT_EQ(Click(0, 0), 0);
+    EXPECT_EQ(Click(100, 0), 0);
+    EXPECT_EQ(Click(100, 50), 0);
+    EXPECT_EQ(Hover(0.5f, 0.5f), 0);   // back on the start point
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"Point d'ancrage. Clic pour finir.", "Aire = 2500,00 pt2"}));
+}
+
+}  // namespace
+}  // namespace tools_test
