@@ -69,7 +69,13 @@ HostErr DispatchMessage(const char* caller, const char* selector, MessageHeader*
     }
 
     HostErr result = SuitesAcquire();
-    if (result == kNoErr) result = Route(caller, selector, message);
+    if (result == kNoErr) {
+        result = Route(caller, selector, message);
+    } else if (Is(caller, kCallerInterface) && Is(selector, kSelShutdown)) {
+        // Freeing the state needs only the basic suite: a suite the host
+        // withdrew must not keep it allocated for ever.
+        PluginShutdown(message);
+    }
     SuitesRelease();
     return result;
 }

@@ -35,7 +35,7 @@ TEST_F(PluginFrame, StartsRegistersAndShutsDownWithoutLeaks) {
     EXPECT_EQ(TheHost().liveBlocks.size(), 1u);   // the Globals block
     EXPECT_EQ(LiveAcquisitions(), 0);             // every suite released after start-up
     SessionQuit();
-    EXPECT_TRUE(TheHost().liveBlocks.empty());
+    EXPECT_EQ(TheHost().blocksLeftAtShutdown, 0u);
     EXPECT_TRUE(LogLinesWith("leak").empty());
     EXPECT_EQ(p.globalsSlot, nullptr);            // the slot is cleared at shut-down
 }
@@ -60,7 +60,7 @@ TEST_F(PluginFrame, UnloadThenReloadKeepsTheSameState) {
     EXPECT_EQ(TheHost().acquireCalls - calls, 119);
     // Shut-down frees the block it took back: nothing leaks, nothing is freed twice.
     SessionQuit();
-    EXPECT_TRUE(TheHost().liveBlocks.empty());
+    EXPECT_EQ(TheHost().blocksLeftAtShutdown, 0u);
 }
 
 // The about box runs a modal loop inside the "About" handler; a message the
@@ -92,6 +92,7 @@ TEST_F(PluginFrame, BlocksLeftAtShutdownAreReported) {
     void* stray = nullptr;
     ASSERT_EQ(HostBasicSuite()->AllocateBlock(16, &stray), kNoErr);
     SessionQuit();
+    EXPECT_EQ(TheHost().blocksLeftAtShutdown, 1u);   // what the leak checks read
     EXPECT_EQ(LogLinesWith("leak: 1 block(s) still allocated").size(), 1u);
     // Reported, then taken back by the host: the block is no longer anyone's.
     EXPECT_TRUE(TheHost().liveBlocks.empty());
@@ -115,7 +116,7 @@ TEST_F(PluginFrame, QuittingWhileUnloadedReloadsToShutDown) {
     Start(QZV_PLUGINS_DIR);
     ASSERT_EQ(HostUnloadPlugin(Orbiquad()), kNoErr);
     SessionQuit();
-    EXPECT_TRUE(TheHost().liveBlocks.empty());   // the parked state was freed by the plug-in
+    EXPECT_EQ(TheHost().blocksLeftAtShutdown, 0u);   // the parked state was freed by the plug-in
     EXPECT_TRUE(LogLinesWith("leak").empty());
     EXPECT_EQ(LogLinesWith("shutdown Orbiquad -> 0").size(), 1u);
 }
@@ -164,6 +165,16 @@ TEST_F(PluginFrame, MissingLateSuiteIsNamedToTheUser) {
     EXPECT_EQ(alerts[0], "alert(message): Error: " + std::to_string(int32_t(kErrSuiteNotFound)) +
                              ", suite: AI Pattern Suite, version: 7!");
     EXPECT_EQ(LiveAcquisitions(), 0);
+}
+
+TEST_F(PluginFrame, AShutDownWhileASuiteIsWithdrawnStillFreesTheState) {
+    Start(QZV_PLUGINS_DIR);
+    ASSERT_TRUE(Orbiquad().started);
+    EXPECT_EQ(drawhost_test::RunLines({"suite \"AI Pattern Suite\" 7 off"}), "");
+    SessionQuit();
+    EXPECT_EQ(TheHost().blocksLeftAtShutdown, 0u);
+    EXPECT_TRUE(LogLinesWith("leak").empty());
+    EXPECT_EQ(Orbiquad().globalsSlot, nullptr);
 }
 
 TEST_F(PluginFrame, FailedAllocationAtStartupIsReturned) {

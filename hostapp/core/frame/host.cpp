@@ -49,6 +49,7 @@ void HostReset() {
     h.releaseFailures.clear();
     h.acquireCalls = 0;
     h.failAllocations = 0;
+    h.blocksLeftAtShutdown = 0;
     h.current = nullptr;
     h.messageDepth = 0;
     h.modalPump = nullptr;

@@ -52,6 +52,7 @@ struct Host {
 
     // --- blocks (the basic suite's allocator) ---
     std::set<void*> liveBlocks;           // blocks allocated and not yet freed
+    size_t blocksLeftAtShutdown = 0;      // blocks still allocated when the plug-ins were shut down (then freed)
     int failAllocations = 0;              // the next N allocations fail
 
     // --- plug-ins (loader) ---

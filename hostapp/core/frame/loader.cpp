@@ -179,6 +179,7 @@ void HostShutdownPlugins() {
         p->started = false;
         CloseModule(*p);
     }
+    h.blocksLeftAtShutdown = h.liveBlocks.size();
     if (!h.liveBlocks.empty()) {
         HostLog("drawhost: leak: " + std::to_string(h.liveBlocks.size()) + " block(s) still allocated at shut-down");
         // Reported; now the host takes its memory back, as it would on quitting.
