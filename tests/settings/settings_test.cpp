@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "fake_preferences.h"
 #include "host/suites.h"
 #include "settings/settings.h"
+
+bool operator==(const IntPoint& a, const IntPoint& b) { return a.h == b.h && a.v == b.v; }
 
 namespace {
 
@@ -152,88 +155,99 @@ TEST_F(SettingsStore, ProfilePointsCarryTheStoredOffset) {
     EXPECT_EQ(s.profile.x[19], 2.0f);
 }
 
-TEST_F(SettingsStore, EveryStoredValueReachesItsField) {
-    // A non-default value for every general key, chosen by hand.
-    Put("OutilsGroupe", true);
-    Put("EchelleNum", 3.0);
-    Put("EchelleDen", 4.0);
-    Put("EchelleNumPerso", int32_t(5));
-    Put("EchelleDenPerso", int32_t(6));
-    Put("Epaisseur", 1.5);
-    Put("EpaisCentre", 0.5);
-    Put("Branches", 10.0);
-    Put("ShiftRayon", 20.0);
-    Put("ShiftAngle", 0.5);
-    Put("Son", true);
-    Put("Magnetisme", false);
-    Put("Tolerance", int32_t(12));
-    Put("Centre", false);
-    Put("Tangente", false);
-    Put("Alea", false);
-    Put("Angle", 0.25);
-    Put("Secteur", false);
-    Put("LignePoly", false);
-    Put("Arrondi", 7.0);
-    Put("RotRectangle", 0.75);
-    Put("TypeArrondi", int32_t(1));
-    Put("Calque", true);
-    Put("Precision", int32_t(4));
-    Put("RVBC", true);
-    Put("RougeGrisC", 200.0);
-    Put("VertC", 100.0);
-    Put("BleuC", 50.0);
-    Put("Contour", false);
-    Put("Fond", true);
-    Put("Motif", true);
-    Put("MotifContour", true);
-    Put("NumMotif", int32_t(3));
-    Put("NumMotifContour", int32_t(2));
-    Put("EchMotif", 50.0);
-    Put("RotMotifContour", -90.0);
+// Every key of the general and paint groups with a value of its own, none
+// equal to another key's or to a default, and the field that must receive
+// it: a key read into the wrong field shows as a wrong value.
+struct KeyToField {
+    const char* key;
+    Value stored;
+    double expected;                     // the field's value after the read
+    double (*field)(const Settings&);
+};
+
+#define FIELD(expr) [](const Settings& s) -> double { return static_cast<double>(expr); }
+
+const KeyToField kEveryKey[] = {
+    {"OutilsGroupe", true, 1, FIELD(s.general.OutilsGroupe)},
+    {"EchelleNum", 3.7, 3, FIELD(s.general.EchelleNum)},   // truncated
+    {"EchelleDen", 4.0, 4, FIELD(s.general.EchelleDen)},
+    {"EchelleNumPerso", int32_t(5), 5, FIELD(s.EchelleNumPerso)},
+    {"EchelleDenPerso", int32_t(6), 6, FIELD(s.EchelleDenPerso)},
+    {"Epaisseur", 1.5, 1.5, FIELD(s.general.Epaisseur)},
+    {"EpaisCentre", 0.5, 0.5, FIELD(s.general.EpaisCentre)},
+    {"Branches", 10.25, 10.25, FIELD(s.general.Branches)},
+    {"ShiftRayon", 20.5, 20.5, FIELD(s.general.ShiftRayon)},
+    {"ShiftAngle", 0.375, 0.375, FIELD(s.general.ShiftAngle)},
+    {"Son", true, 1, FIELD(s.general.Son)},
+    {"Magnetisme", false, 0, FIELD(s.general.Magnetisme)},
+    {"Tolerance", int32_t(12), 12, FIELD(s.general.Tolerance)},
+    {"Centre", false, 0, FIELD(s.general.Centre)},
+    {"Tangente", false, 0, FIELD(s.general.Tangente)},
+    {"Alea", false, 0, FIELD(s.general.Alea)},
+    {"Angle", 0.25, 0.25, FIELD(s.general.Angle)},
+    {"Secteur", false, 0, FIELD(s.general.Secteur)},
+    {"LignePoly", false, 0, FIELD(s.general.LignePoly)},
+    {"Arrondi", 7.0, 7, FIELD(s.general.Arrondi)},
+    {"RotRectangle", 0.75, 0.75, FIELD(s.general.RotRectangle)},
+    {"TypeArrondi", int32_t(1), 1, FIELD(s.general.TypeArrondi)},
+    {"Calque", true, 1, FIELD(s.general.Calque)},
+    {"Precision", int32_t(4), 4, FIELD(s.general.Precision)},
+    {"RVBC", true, 1, FIELD(s.paint.stroke.rgb)},
+    {"RougeGrisC", 201.0, 201, FIELD(s.paint.stroke.redOrGray)},
+    {"VertC", 102.0, 102, FIELD(s.paint.stroke.green)},
+    {"BleuC", 53.0, 53, FIELD(s.paint.stroke.blue)},
+    {"Contour", false, 0, FIELD(s.paint.stroke.paintOn)},
+    {"Fond", true, 1, FIELD(s.paint.fill.paintOn)},
+    {"Motif", true, 1, FIELD(s.paint.fill.patternOn)},
+    {"MotifContour", true, 1, FIELD(s.paint.stroke.patternOn)},
+    {"RVBF", true, 1, FIELD(s.paint.fill.rgb)},
+    {"RougeGrisF", 204.0, 204, FIELD(s.paint.fill.redOrGray)},
+    {"VertF", 105.0, 105, FIELD(s.paint.fill.green)},
+    {"BleuF", 56.0, 56, FIELD(s.paint.fill.blue)},
+    {"NumMotif", int32_t(3), 3, FIELD(s.paint.fill.patternNumber)},
+    {"NumMotifContour", int32_t(2), 2, FIELD(s.paint.stroke.patternNumber)},
+    {"EchMotif", 50.0, 50, FIELD(s.paint.fill.patternScale)},
+    {"EchMotifContour", 60.0, 60, FIELD(s.paint.stroke.patternScale)},
+    {"RotMotif", -45.0, -45, FIELD(s.paint.fill.patternAngle)},
+    {"RotMotifContour", -90.0, -90, FIELD(s.paint.stroke.patternAngle)},
+    {"SymetriEdit", true, 1, FIELD(s.profile.symmetric)},
+    {"CoinHG", false, 0, FIELD(s.profile.cornerTopLeft)},
+    {"CoinBG", true, 1, FIELD(s.profile.cornerBottomLeft)},
+    {"CoinBD", false, 0, FIELD(s.profile.cornerBottomRight)},
+    {"CoinHD", false, 0, FIELD(s.profile.cornerTopRight)},
+};
+
+TEST_F(SettingsStore, EveryStoredKeyReachesItsOwnField) {
+    for (const KeyToField& k : kEveryKey) Put(k.key, k.stored);
     Put("NbPtsArrondiEdit", int32_t(2));   // a stored profile: its flags are read, not rewritten
-    Put("SymetriEdit", true);
-    Put("CoinBD", false);
+    Put("CoinBG", true);
     ReadSettings(s);
-    const GeneralSettings& g = s.general;
-    EXPECT_TRUE(g.OutilsGroupe);
-    EXPECT_EQ(g.EchelleNum, 3);
-    EXPECT_EQ(g.EchelleDen, 4);
-    EXPECT_EQ(s.EchelleNumPerso, 5);
-    EXPECT_EQ(s.EchelleDenPerso, 6);
-    EXPECT_EQ(g.Epaisseur, 1.5f);
-    EXPECT_EQ(g.EpaisCentre, 0.5f);
-    EXPECT_EQ(g.Branches, 10.0f);
-    EXPECT_EQ(g.ShiftRayon, 20.0f);
-    EXPECT_EQ(g.ShiftAngle, 0.5f);
-    EXPECT_TRUE(g.Son);
-    EXPECT_FALSE(g.Magnetisme);
-    EXPECT_EQ(g.Tolerance, 12);
-    EXPECT_FALSE(g.Centre);
-    EXPECT_FALSE(g.Tangente);
-    EXPECT_FALSE(g.Alea);
-    EXPECT_EQ(g.Angle, 0.25f);
-    EXPECT_FALSE(g.Secteur);
-    EXPECT_FALSE(g.LignePoly);
-    EXPECT_EQ(g.Arrondi, 7.0f);
-    EXPECT_EQ(g.RotRectangle, 0.75f);
-    EXPECT_EQ(g.TypeArrondi, 1);
-    EXPECT_TRUE(g.Calque);
-    EXPECT_EQ(g.Precision, 4);
-    EXPECT_TRUE(s.paint.stroke.rgb);
-    EXPECT_EQ(s.paint.stroke.redOrGray, 200.0f);
-    EXPECT_EQ(s.paint.stroke.green, 100.0f);
-    EXPECT_EQ(s.paint.stroke.blue, 50.0f);
-    EXPECT_FALSE(s.paint.stroke.paintOn);
-    EXPECT_TRUE(s.paint.fill.paintOn);
-    EXPECT_TRUE(s.paint.fill.patternOn);
-    EXPECT_TRUE(s.paint.stroke.patternOn);
-    EXPECT_EQ(s.paint.fill.patternNumber, 3);
-    EXPECT_EQ(s.paint.stroke.patternNumber, 2);
-    EXPECT_EQ(s.paint.fill.patternScale, 50.0f);
-    EXPECT_EQ(s.paint.stroke.patternAngle, -90.0f);
-    EXPECT_TRUE(s.profile.symmetric);
-    EXPECT_FALSE(s.profile.cornerBottomRight);
+    for (const KeyToField& k : kEveryKey) EXPECT_EQ(k.field(s), k.expected) << k.key;
     EXPECT_EQ(memcmp(&s.pending, &s.general, sizeof s.general), 0);   // the dialog starts from the settings
+}
+
+// The key table's defaults, written by the first start: every key once,
+// with its value and host type.
+TEST_F(SettingsStore, FirstStartWritesEveryDefaultOfTheKeyTable) {
+    const std::pair<const char*, Value> defaults[] = {
+        {"OutilsGroupe", false}, {"EchelleNum", 1.0}, {"EchelleDen", 1.0}, {"EchelleNumPerso", int32_t(0)},
+        {"EchelleDenPerso", int32_t(0)}, {"Epaisseur", double(0.24f)}, {"EpaisCentre", double(0.24f)},
+        {"Branches", double(8.503937f)}, {"ShiftRayon", double(14.173228f)}, {"ShiftAngle", double(0.17453292f)},
+        {"Son", false}, {"Magnetisme", true}, {"Tolerance", int32_t(8)}, {"Centre", true}, {"Tangente", true},
+        {"Alea", true}, {"Angle", 0.0}, {"Secteur", true}, {"LignePoly", true}, {"Arrondi", 12.0},
+        {"RotRectangle", 0.0}, {"TypeArrondi", int32_t(0)}, {"NbPtsArrondiEdit", int32_t(2)},
+        {"SymetriEdit", false}, {"CoinHG", true}, {"CoinBG", true}, {"CoinBD", true}, {"CoinHD", true},
+        {"RVBC", false}, {"RougeGrisC", 100.0}, {"VertC", 0.0}, {"BleuC", 0.0}, {"Contour", true},
+        {"Fond", false}, {"Motif", false}, {"MotifContour", false}, {"RVBF", false}, {"RougeGrisF", 100.0},
+        {"VertF", 0.0}, {"BleuF", 0.0}, {"NumMotif", int32_t(1)}, {"NumMotifContour", int32_t(1)},
+        {"EchMotif", 100.0}, {"EchMotifContour", 100.0}, {"RotMotif", 0.0}, {"RotMotifContour", 0.0},
+        {"Calque", false}, {"kADM_DPVisibleStr", true}, {"Precision", int32_t(2)}};
+    ASSERT_EQ(ApplyDefaultSettings(s), kNoErr);
+    for (const auto& [key, value] : defaults) {
+        ASSERT_TRUE(Store().values.count(Key(key))) << key;
+        EXPECT_EQ(Store().values[Key(key)], value) << key;
+        EXPECT_EQ(std::count(Store().writes.begin(), Store().writes.end(), std::string(key)), 1) << key;
+    }
 }
 
 TEST_F(SettingsStore, FailedWriteStopsTheFirstStartSequence) {
@@ -269,11 +283,12 @@ TEST_F(SettingsStore, CommitWritesInOrderAndClearsTheFlagOnlyOnSuccess) {
     EXPECT_FALSE(s.prefsDialogOpen);
 }
 
-TEST(RoundingStep, TenthsByRepeatedDivision) {
+// The step is the value of one unit of the last decimal shown.
+TEST(RoundingStep, OneUnitOfTheLastDecimalShown) {
     EXPECT_EQ(RoundingStep(0), 1.0f);
-    EXPECT_EQ(RoundingStep(2), 1.0f / 10.0f / 10.0f);
-    EXPECT_EQ(RoundingStep(5), 1.0f / 10.0f / 10.0f / 10.0f / 10.0f / 10.0f);
     EXPECT_EQ(RoundingStep(-1), 1.0f);
+    for (int decimals = 1; decimals <= 5; ++decimals)
+        EXPECT_NEAR(RoundingStep(decimals) * std::pow(10.0, decimals), 1.0, 1e-6) << decimals;
 }
 
 }  // namespace
