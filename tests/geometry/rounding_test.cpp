@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "profile_keys.h"
 #include "rounding_profile.h"
 
@@ -22,6 +24,27 @@ TEST(RoundingProfile, EveryPredefinedProfileIsSymmetric) {
     EXPECT_FALSE(ApplyPredefinedProfile(0, p));
     EXPECT_FALSE(ApplyPredefinedProfile(7, p));
     EXPECT_EQ(p.count, 2);
+}
+
+// A shorter profile after a longer one: nothing of the longer one stays
+// beyond the new count, in any of the six arrays.
+TEST(RoundingProfile, AShorterPredefinedProfileLeavesNoOldPoints) {
+    RoundingProfile p = DefaultRoundingProfile();
+    ASSERT_TRUE(ApplyPredefinedProfile(5, p));   // nine points
+    ASSERT_TRUE(ApplyPredefinedProfile(2, p));   // three points
+    ASSERT_EQ(p.count, 3);
+    for (int i = 3; i < kProfileMaxPoints; ++i) {
+        EXPECT_EQ(p.x[i], 0.0f) << i;
+        EXPECT_EQ(p.y[i], 0.0f) << i;
+        EXPECT_EQ(p.inX[i], 0.0f) << i;
+        EXPECT_EQ(p.inY[i], 0.0f) << i;
+        EXPECT_EQ(p.outX[i], 0.0f) << i;
+        EXPECT_EQ(p.outY[i], 0.0f) << i;
+    }
+    RoundingProfile fresh = DefaultRoundingProfile();
+    ASSERT_TRUE(ApplyPredefinedProfile(2, fresh));
+    EXPECT_EQ(memcmp(fresh.x, p.x, sizeof p.x), 0);
+    EXPECT_EQ(memcmp(fresh.outY, p.outY, sizeof p.outY), 0);
 }
 
 TEST(RoundingProfile, SymmetryTestCatchesABrokenMirror) {
