@@ -184,6 +184,25 @@ TEST_F(ProbeTest, ShutDownRunsTheDestroyProcedure) {
     EXPECT_EQ(drawhost::DlgDialogByName("ProbePalette"), nullptr);
 }
 
+// The dump of a session is taken as the plug-ins are told to shut down:
+// the windows they still had open are in it, with their items.
+TEST_F(ProbeTest, TheDumpTakenAtQuitListsTheDialogsStillOpen) {
+    drawhost::SessionQuit();
+    drawhost::TheHost().plugins.clear();
+    drawhost::HostReset();
+    std::filesystem::create_directories(DIALOG_TEST_SCRATCH);
+    const std::string script = std::string(DIALOG_TEST_SCRATCH) + "/open-at-quit.txt";
+    const std::string dumpPath = std::string(DIALOG_TEST_SCRATCH) + "/open-at-quit.json";
+    std::ofstream(script) << "start\nquit\n";
+    EXPECT_EQ(drawhost::SessionRun({"run", script, "--plugins", DIALOG_TEST_PLUGINS, "--dump", dumpPath,
+                                    "--log", dumpPath + ".log"}),
+              0);
+    std::ifstream in(dumpPath);
+    const std::string dump((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(dump.find("\"name\": \"ProbePalette\""), std::string::npos) << dump.substr(0, 400);
+    EXPECT_NE(dump.find("\"title\": \"Palette d'essai\""), std::string::npos);
+}
+
 TEST_F(ProbeTest, ScriptEndingWithAModalDialogOpenFails) {
     ASSERT_EQ(RunLines({"about DialogProbe", "item Probe 17 2"}), "");
     EXPECT_TRUE(Said("modal Probe -> 2"));
