@@ -56,6 +56,19 @@ TEST_F(HitTests, AStraightOutlineIsHitWithinToleranceAndHalfTheStroke) {
     EXPECT_EQ(nullptr, At(103, 0, 2)) << "beyond the end point";
 }
 
+// A locked layer's art cannot be picked; unlocked, the same art is hit.
+TEST_F(HitTests, ArtOnALockedLayerIsNeverHit) {
+    ArtHandle square = Square(0, 0, 50, true);
+    LayerHandle current = nullptr;
+    ASSERT_EQ(kNoErr, layer->GetCurrentLayer(&current));
+    drawhost::DocumentFindLayer(current)->editable = false;
+    EXPECT_EQ(nullptr, At(0, 25, 2));     // on its outline
+    EXPECT_EQ(nullptr, At(25, 25, 2));    // inside its fill
+    drawhost::DocumentFindLayer(current)->editable = true;
+    EXPECT_EQ(square, At(0, 25, 2));
+    EXPECT_EQ(square, At(25, 25, 2));
+}
+
 TEST_F(HitTests, ACurveIsHitOnTheCurveNotOnItsControlPolygon) {
     // (0,0) to (100,0) with both handles at height 100: B(1/2) = (50, 75).
     ArtHandle arch = MakePath({{{0, 0}, {0, 0}, {0, 100}, 1}, {{100, 0}, {100, 100}, {100, 0}, 1}}, false, false);

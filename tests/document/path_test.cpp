@@ -38,6 +38,13 @@ TEST_F(Paths, GrowingKeepsTheSegmentsAndShrinkingDropsTheTail) {
     ASSERT_EQ(5u, s.size());
     EXPECT_EQ(2.0f, s[1].p.h);
     EXPECT_EQ(3.0f, s[2].p.v);
+    // The new anchors sit on the last one, handles retracted, corners: a
+    // grown path not yet written draws nothing stray.
+    for (size_t i = 3; i < 5; ++i) {
+        EXPECT_TRUE(s[i].p.h == s[2].p.h && s[i].p.v == s[2].p.v) << i;
+        EXPECT_TRUE(s[i].in.h == s[2].p.h && s[i].in.v == s[2].p.v && s[i].out.h == s[2].p.h && s[i].out.v == s[2].p.v) << i;
+        EXPECT_TRUE(s[i].corner) << i;
+    }
     ASSERT_EQ(kNoErr, path->SetPathSegmentCount(p, 2));
     s = All();
     ASSERT_EQ(2u, s.size());

@@ -77,4 +77,14 @@ TEST(Pipl, BrokenListsAreRefusedWithAReason) {
     }
 }
 
+// A length below zero would wrap into a huge size: it is named as such.
+TEST(Pipl, ANegativeLengthIsRefusedAndNamed) {
+    std::vector<uint8_t> bytes = EncodePipl(Good());
+    for (int i = 0; i < 4; ++i) bytes[8 + 12 + i] = i == 0 ? 0xf0 : 0xff;   // -16
+    Pipl pipl;
+    std::string error;
+    EXPECT_FALSE(ParsePipl(bytes, &pipl, &error));
+    EXPECT_EQ(error, "property 'kind' has a negative length (-16)");
+}
+
 }  // namespace

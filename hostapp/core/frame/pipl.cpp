@@ -53,8 +53,12 @@ bool ParsePipl(const std::vector<uint8_t>& bytes, Pipl* pipl, std::string* error
         }
         p.vendor.assign(reinterpret_cast<const char*>(&bytes[at]), 4);
         p.key.assign(reinterpret_cast<const char*>(&bytes[at + 4]), 4);
+        if (length < 0) {
+            *error = "property '" + p.key + "' has a negative length (" + std::to_string(length) + ")";
+            return false;
+        }
         size_t padded = (static_cast<size_t>(length) + 3) & ~size_t(3);
-        if (length < 0 || at + 16 + padded > bytes.size()) {
+        if (at + 16 + padded > bytes.size()) {
             *error = "property '" + p.key + "' runs past the end of the list";
             return false;
         }
