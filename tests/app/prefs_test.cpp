@@ -213,6 +213,14 @@ TEST_F(Preferences, TheDefaultFileIsInTheUserConfigurationFolder) {
     std::string error;
     ASSERT_TRUE(PrefsSave(&error)) << error;   // creates drawhost/ on the way
     EXPECT_TRUE(FileExists(config + "/drawhost/preferences.txt"));
+    // A relative path is no configuration folder: it is ignored, as the
+    // XDG rules say, for the one under the home folder.
+    const char* home = std::getenv("HOME");
+    ::setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    ASSERT_TRUE(home);
+    EXPECT_EQ(PrefsDefaultPath(), std::string(home) + "/.config/drawhost/preferences.txt");
+    ::setenv("XDG_CONFIG_HOME", "", 1);
+    EXPECT_EQ(PrefsDefaultPath(), std::string(home) + "/.config/drawhost/preferences.txt");
     if (outer)
         ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
     else
