@@ -16,7 +16,7 @@ PrefStore Sample() {
     s["QZVARC"]["kADM_DPDockGroupStr"] = std::string("Groupe \"A\"\n\\ é•");
     s["QZVARC"]["PositionPalette"] = IntPoint{120, -340};
     s["odd prefix"]["key = with [signs]"] = true;
-    s["odd prefix"]["#not a comment"] = int32_t(7);
+    s["odd prefix"]["#hash"] = int32_t(7);
     return s;
 }
 
@@ -35,7 +35,7 @@ TEST(PrefsStore, WritesTheDocumentedForm) {
         "Tolerance = int:-8\n"
         "kADM_DPDockGroupStr = string:\"Groupe \\\"A\\\"\\n\\\\ é•\"\n"
         "[\"odd prefix\"]\n"
-        "\"#not a comment\" = int:7\n"
+        "\"#hash\" = int:7\n"
         "\"key = with [signs]\" = bool:true\n"
         "end\n";
     EXPECT_EQ(PrefsFormat(Sample()), expected);
