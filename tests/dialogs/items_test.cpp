@@ -47,6 +47,21 @@ TEST_F(ItemsTest, TypedLengthIsReadInMillimetresAndHeldWithinTheRange) {
     EXPECT_EQ(Seen().size(), 4u);   // the refused line notified nobody
 }
 
+// Two dialogs of one name (a dialog opened again before the first went
+// away): script lines act on the one opened last.
+TEST_F(ItemsTest, TwoDialogsOfOneNameTheNewerTakesTheLines) {
+    DialogRef older = MakeDialog("Double");
+    ItemRef olderField = MakeItem(older, 5, kItemSpinEdit);
+    DialogRef newer = MakeDialog("Double");
+    ItemRef newerField = MakeItem(newer, 5, kItemSpinEdit);
+    ASSERT_EQ(RunLines({"item Double 5 12"}), "");
+    EXPECT_FLOAT_EQ(S().item->GetFloatValue(newerField), 12);
+    EXPECT_FLOAT_EQ(S().item->GetFloatValue(olderField), 0);
+    S().dialog->Destroy(newer);
+    ASSERT_EQ(RunLines({"item Double 5 7"}), "");
+    EXPECT_FLOAT_EQ(S().item->GetFloatValue(olderField), 7);
+}
+
 TEST_F(ItemsTest, UnknownDialogsItemsAndWrongKindsAreScriptErrors) {
     DialogRef d = MakeDialog("Réglages");
     S().dialog->SetText(d, "Settings");

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "doc_test.h"
+#include "json_check.h"
 #include "document/document_output.h"
 #include "util/json_writer.h"
 
@@ -206,6 +207,26 @@ TEST_F(Commands, TheDumpShowsLayersArtTagsSegmentsAndStyles) {
         "\"style\":{\"fillPaint\":false,\"fill\":{\"kind\":\"none\"},\"strokePaint\":true,"
         "\"stroke\":{\"kind\":\"gray\",\"gray\":1},\"width\":1,\"cap\":0,\"join\":0,\"miterLimit\":4}}]}]";
     EXPECT_EQ(expected, Compact(json.Text()));
+}
+
+// Whatever the user names a layer or tags an art, the dump stays JSON that
+// any reader takes, and holds the names escaped as JSON wants them.
+TEST_F(Commands, NamesWithBackslashesQuotesAndControlsGiveValidJson) {
+    ASSERT_EQ("", RunLines({"layer Haut", "path 0 0 10 10"}));
+    ArtHandle line = nullptr, group = nullptr;
+    LayerHandle top = nullptr;
+    layer->GetNthLayer(0, &top);
+    ASSERT_EQ(kNoErr, layer->SetLayerTitle(top, "C:\\dessins\\\"plan\""));
+    art->GetFirstArtOfLayer(top, &group);
+    art->GetArtFirstChild(group, &line);
+    art->SetArtName(line, "tab\there\x01");
+    tag->SetTag(line, "a\\b", kTagTypeString, "\"quoted\"\n");
+    drawhost::JsonWriter json;
+    drawhost::DocumentWriteLayersJson(json);
+    std::string why;
+    EXPECT_TRUE(drawhost_test::JsonValid(json.Text(), &why)) << why << "\n" << json.Text();
+    EXPECT_NE(json.Text().find(R"("C:\\dessins\\\"plan\"")"), std::string::npos) << json.Text();
+    EXPECT_FALSE(drawhost_test::JsonValid(R"({"a": "\q"})", &why));   // the checker refuses bad escapes
 }
 
 }  // namespace
