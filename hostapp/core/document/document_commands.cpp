@@ -73,6 +73,25 @@ CommandRegistrar layer("layer", "layer TITLE [locked] [hidden]", [](const Script
     TheDocument().currentLayer = l->id;
 });
 
+// What a user does in the layers panel: lock, unlock, hide or show a layer
+// by its title (the topmost of that title).
+CommandRegistrar layerSet("layer-set", "layer-set TITLE locked|unlocked|hidden|shown", [](const ScriptArgs& a) {
+    a.Expect(2);
+    Layer* found = nullptr;
+    for (const auto& l : TheDocument().layers)
+        if (l->title == a.Str(0)) {
+            found = l.get();
+            break;
+        }
+    if (!found) throw ScriptError("'layer-set': no layer titled '" + a.Str(0) + "'");
+    const std::string& state = a.Str(1);
+    if (state == "locked") found->editable = false;
+    else if (state == "unlocked") found->editable = true;
+    else if (state == "hidden") found->visible = false;
+    else if (state == "shown") found->visible = true;
+    else throw ScriptError("'layer-set': expected locked, unlocked, hidden or shown, not '" + state + "'");
+});
+
 CommandRegistrar path("path", "path [closed] X Y X Y ...", [](const ScriptArgs& a) {
     bool closed = false;
     size_t first = TakeClosed(a, &closed);
