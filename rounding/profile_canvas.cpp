@@ -218,11 +218,7 @@ void TrackAddRemove(ProfileEditorState& e, int32_t action, IntPoint at) {
             HostMessageAlert(kRemoveImpossibleAlert);
             return;
         }
-        ProfileSelection s = Selected(e);
-        const int count = ProfilePointCount(e.working);
-        if (s.index >= count) s.index = count - 1;
-        e.selection = SelectionCode(s);
-        ProfileReshaped(e);
+        ProfileReshaped(e);   // a selection past the new end moves to the last point
     } else if (NearestCurvePlace(e.working, at.h, at.v, kCurveReach, &place)) {
         SetCursor(e, kCursorInsertPoint);
         if (action != kTrackButtonDown) return;

@@ -302,9 +302,10 @@ void OKPressed(ItemRef, DlgNotifierRef notifier) {
     const GeneralSettings before = settings.general;
     const GeneralSettings edited = settings.pending;
     if (CommitPreferences(settings) != kNoErr) {
+        // Committing the settings as they were puts them back in memory and,
+        // as far as the store lets us, in the store.
         settings.pending = before;
         CommitPreferences(settings);
-        settings.general = before;
         settings.pending = edited;
         settings.prefsDialogOpen = true;
         HostMessageAlert(kSettingsNotStoredAlert);

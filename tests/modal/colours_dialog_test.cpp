@@ -95,8 +95,12 @@ TEST_F(ColoursDialog, ItemsAreThoseOfTheTable) {
               EXPECT_EQ(Item(254).maxValue, 180.0f);
               EXPECT_EQ(Item(252).minValue, 0.001f);
               EXPECT_EQ(State().coloursDialog.side, 0) << "the dialog opens on the stroke";
+              // Its procedures run inside the message that opened it: the
+              // plug-in holds the dialog manager's suites meanwhile.
+              EXPECT_GT((TheHost().acquireCount[{kDlgItemSuiteName, kDlgItemSuiteVersion}]), 0);
           }),
           Do(Line("press", 2))});
+    EXPECT_EQ((TheHost().acquireCount[{kDlgItemSuiteName, kDlgItemSuiteVersion}]), 0);
 }
 
 TEST_F(ColoursDialog, GrayFortyBecomesRedOneHundredAndTwoAndBack) {
@@ -383,7 +387,16 @@ TEST_F(ColoursDialog, ReopensWhereItWasClosedAndNeverTwiceAtOnce) {
               EXPECT_EQ(Top().bounds.left, 300);
               EXPECT_EQ(Top().bounds.top, 200);
           }),
-          Do("close " + std::string(kDialog)), OpenColours(), Check([&] { EXPECT_EQ(Top().bounds.left, 300); }),
+          Do("close " + std::string(kDialog)), OpenColours(), Check([&] {
+              EXPECT_EQ(Top().bounds.left, 300);
+              Top().bounds = {5000, -400, 5236, -231};   // off every screen
+          }),
+          Do(Line("press", 2)), OpenColours(), Check([&] {
+              // Back at the default place: centred across, a third down the
+              // 1920 x 1080 screen.
+              EXPECT_EQ(Top().bounds.left, (1920 - 236) / 2);
+              EXPECT_EQ(Top().bounds.top, (1080 - 169) / 3);
+          }),
           Do(Line("press", 2))});
     EXPECT_FALSE(State().paletteState.dialogOpen[qzv::kModalColours]);
 }

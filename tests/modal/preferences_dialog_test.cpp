@@ -397,6 +397,12 @@ TEST_F(PreferencesDialog, TypedTextIsReadAsANumberWithinTheFieldsRange) {
           Check([&] { EXPECT_EQ(Pending().Epaisseur, 0.0f); }), Do(Line("item", 156, "70000")),
           Check([&] { EXPECT_EQ(Pending().Tolerance, 32767) << "a 16-bit count of pixels"; }),
           Check([&] {
+              // Values the fields would never hand over reach the plug-in all
+              // the same: out of range, held; not finite, refused.
+              DlgItem& precision = Item(169);
+              DlgSetNumber(precision, 9.0f, true);
+              DlgNotifyItem(precision.handle, kNotifyUserChanged);
+              EXPECT_EQ(Pending().Precision, 5);
               DlgItem& field = Item(121);
               DlgSetNumber(field, std::numeric_limits<float>::infinity(), false);
               DlgNotifyItem(field.handle, kNotifyUserChanged);

@@ -143,6 +143,15 @@ TEST_F(ProfileEditor, RemovingAPointOfATwoPointProfileIsImpossible) {
               EXPECT_EQ(Working().count, 2);
               EXPECT_EQ(Text(31), "2 points");
           }),
+          // From three points one can go: the notch's corner point.
+          Do(Line("press", 19)), Do(Line("item", 26, "2")), Do(Canvas("down", 12, 12)), Check([&] {
+              EXPECT_EQ(Working().count, 2);
+              EXPECT_EQ(Working().x[1], 0.0f);
+              EXPECT_EQ(Working().y[1], 12.0f);
+              EXPECT_EQ(Text(31), "2 points");
+              EXPECT_EQ(Value(26), 1.0f) << "the selection moved back to the last point";
+              EXPECT_EQ(Messages().size(), 1u);
+          }),
           Do(Line("press", 2))});
 }
 
