@@ -28,9 +28,18 @@ struct FPoint {
     float h, v;
 };
 
+// A drawing coordinate as a whole pixel; far outside any item every pixel
+// is as good as another, and a coordinate that is not a number draws at 0.
+int32_t Pixel(float c) {
+    if (!(c == c)) return 0;
+    if (c > 1.0e6f) c = 1.0e6f;
+    if (c < -1.0e6f) c = -1.0e6f;
+    return static_cast<int32_t>(lroundf(c));
+}
+
 void Line(DrawerRef d, FPoint a, FPoint b) {
-    const IntPoint p = {static_cast<int32_t>(lroundf(a.h)), static_cast<int32_t>(lroundf(a.v))};
-    const IntPoint q = {static_cast<int32_t>(lroundf(b.h)), static_cast<int32_t>(lroundf(b.v))};
+    const IntPoint p = {Pixel(a.h), Pixel(a.v)};
+    const IntPoint q = {Pixel(b.h), Pixel(b.v)};
     sDrawer->DrawLine(d, &p, &q);
 }
 
@@ -133,8 +142,7 @@ void Marks(DrawerRef d, const ProfileEditorState& e) {
             else sDrawer->SetColor(d, kColorShadow);
             Line(d, anchor, h);
             const int32_t r = isSelected ? 4 : 3;
-            const IntRect mark = {static_cast<int32_t>(lroundf(h.h)) - r, static_cast<int32_t>(lroundf(h.v)) - r,
-                                  static_cast<int32_t>(lroundf(h.h)) + r + 1, static_cast<int32_t>(lroundf(h.v)) + r + 1};
+            const IntRect mark = {Pixel(h.h) - r, Pixel(h.v) - r, Pixel(h.h) + r + 1, Pixel(h.v) + r + 1};
             sDrawer->FillOval(d, &mark);
         }
     }
@@ -142,8 +150,7 @@ void Marks(DrawerRef d, const ProfileEditorState& e) {
         const bool isSelected = selected.kind == ProfileElement::kPoint && selected.index == i;
         const FPoint a = CanvasPoint(p.x[i], p.y[i]);
         const int32_t r = isSelected ? 4 : 3;
-        const IntRect mark = {static_cast<int32_t>(lroundf(a.h)) - r, static_cast<int32_t>(lroundf(a.v)) - r,
-                              static_cast<int32_t>(lroundf(a.h)) + r + 1, static_cast<int32_t>(lroundf(a.v)) + r + 1};
+        const IntRect mark = {Pixel(a.h) - r, Pixel(a.v) - r, Pixel(a.h) + r + 1, Pixel(a.v) + r + 1};
         if (isSelected) sDrawer->SetColor(d, kColorRed);
         else ProfileColour(d, e);
         sDrawer->FillRect(d, &mark);

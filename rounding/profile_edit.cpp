@@ -1,5 +1,6 @@
 #include "profile_edit.h"
 
+#include <initializer_list>
 #include <math.h>
 
 namespace qzv {
@@ -230,6 +231,12 @@ bool NearestCurvePlace(const RoundingProfile& profile, int h, int v, int reach, 
         }
     }
     return found;
+}
+
+void ClampProfileToCanvas(RoundingProfile& p) {
+    for (int i = 0; i < Count(p); ++i) {
+        for (float* c : {&p.x[i], &p.y[i], &p.inX[i], &p.inY[i], &p.outX[i], &p.outY[i]}) *c = ClampProfileUnits(*c);
+    }
 }
 
 bool RemoveProfilePoint(RoundingProfile& profile, int index) {

@@ -98,6 +98,11 @@ bool NearestCurvePlace(const RoundingProfile& profile, int h, int v, int reach, 
 // The point of curve `curve` at t (cubic Bezier in units).
 void CurvePoint(const RoundingProfile& profile, int curve, float t, float* x, float* y);
 
+// Brings every coordinate of the points in use within -5..17 units (NaN
+// becomes 0): what the editor can show and edit. A profile read from a
+// damaged store may hold anything.
+void ClampProfileToCanvas(RoundingProfile& profile);
+
 // Removes point i: later points move down by one in all six arrays and the
 // freed slot is cleared. False (nothing changed) below 3 points or for an
 // index outside the profile.

@@ -274,6 +274,7 @@ void DefaultsPressed(ItemRef item, DlgNotifierRef notifier) {
     ProfileEditorState* e = UserChange(item, notifier);
     if (!e) return;
     e->working = gGlobals->settings.profile;
+    ClampProfileToCanvas(e->working);
     Select(*e, ProfileSelection{ProfileElement::kPoint, 0});
     e->gridStep = kDefaultGridStep;
     e->gridMagnetism = true;
@@ -481,6 +482,7 @@ void OpenProfileEditor(PluginRef plugin) {
     g->paletteState.dialogOpen[kModalProfileEditor] = true;
     ProfileEditorState& e = g->profileEditor;
     e.working = g->settings.profile;
+    ClampProfileToCanvas(e.working);
     e.selection = SelectionCode({ProfileElement::kPoint, 0});
     e.grabbed = kNoSelection;
     e.mode = kEditorMovePoints;

@@ -192,6 +192,20 @@ TEST(ProfileEdit, TheOutlineIsFoundWithinFourPixels) {
     EXPECT_FALSE(NearestCurvePlace(p, 240, 240, 4, &place)) << "14 pixels off the side";
 }
 
+TEST(ProfileEdit, ADamagedProfileIsBroughtWithinTheCanvas) {
+    RoundingProfile p = DefaultRoundingProfile();
+    p.x[0] = 1e30f;
+    p.inY[1] = -40.0f;
+    p.outX[1] = std::nanf("");
+    p.x[5] = 99.0f;   // beyond the count: left alone
+    ClampProfileToCanvas(p);
+    EXPECT_EQ(p.x[0], 17.0f);
+    EXPECT_EQ(p.inY[1], -5.0f);
+    EXPECT_EQ(p.outX[1], 0.0f);
+    EXPECT_EQ(p.y[1], 12.0f);
+    EXPECT_EQ(p.x[5], 99.0f);
+}
+
 TEST(ProfileEdit, StepsWrapAndSkipHandlesThatAreNotInUse) {
     EXPECT_EQ(StepSelection({ProfileElement::kIn, 2}, 1, 4).index, 0) << "the last point has no In handle";
     EXPECT_EQ(StepSelection({ProfileElement::kOut, 1}, -1, 4).index, 3) << "the first has no Out handle";

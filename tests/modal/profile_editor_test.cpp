@@ -329,6 +329,20 @@ TEST_F(ProfileEditor, TypedTextIsHeldWithinTheCanvas) {
           Do(Line("press", 2))});
 }
 
+TEST_F(ProfileEditor, ADamagedStoredProfileOpensWithinTheCanvas) {
+    // Coordinates are stored plus 6: 1e30 far right, -1e30 far up.
+    Open("NbPtsArrondiEdit = int:2\nPtFlEditX0 = real:1e30\nPtFlEditY0 = real:-1e30\n");
+    Play({OpenProfileEditor(), Check([&] {
+              EXPECT_EQ(Working().x[0], 17.0f);
+              EXPECT_EQ(Working().y[0], -5.0f);
+              EXPECT_EQ(Value(10), 17.0f);
+              EXPECT_FALSE(Drawn(12).empty());
+              EXPECT_FALSE(Drawn(16).empty());
+          }),
+          Do(Line("press", 2))});
+    EXPECT_EQ(Committed().x[0], 1e30f) << "nothing changes until OK";
+}
+
 TEST_F(ProfileEditor, AFailedWriteKeepsTheEditorOpenAndTheProfileAsItWas) {
     Open();
     Play({OpenProfileEditor(), Do(Line("press", 20)), Do("prefs-fail on"), Do(Line("press", 1)), Check([&] {
