@@ -36,40 +36,6 @@ enum ColoursItemId : int32_t {
 constexpr IntRect kFillSwatchRect = {5, 33, 22, 50};
 constexpr IntRect kStrokeSwatchRect = {14, 42, 31, 59};
 
-struct ColoursItem {
-    int32_t id;
-    const char* type;
-    IntRect bounds;
-    const char* text;
-    const char* tip;   // null: set from the edited side
-};
-
-constexpr ColoursItem kItems[] = {
-    {kPaintSwitch, kItemPicturePushButton, {13, 62, 21, 70}, nullptr, nullptr},
-    {120, kItemSlider, {38, 45, 161, 51}, nullptr, nullptr},
-    {121, kItemSlider, {38, 69, 161, 75}, nullptr, nullptr},
-    {122, kItemSlider, {38, 93, 161, 99}, nullptr, nullptr},
-    {127, kItemTextEdit, {179, 32, 219, 54}, nullptr, nullptr},
-    {128, kItemTextEdit, {179, 57, 219, 79}, nullptr, nullptr},
-    {129, kItemTextEdit, {179, 81, 219, 103}, nullptr, nullptr},
-    {130, kItemPicturePushButton, {165, 34, 175, 56}, nullptr, nullptr},
-    {131, kItemPicturePushButton, {165, 59, 175, 81}, nullptr, "Vert"},
-    {132, kItemPicturePushButton, {165, 83, 175, 105}, nullptr, "Bleu"},
-    {kPercent, kItemTextStatic, {221, 35, 231, 49}, "%", nullptr},
-    {kSwatchFill, kItemPicturePushButton, kFillSwatchRect, nullptr, "RVB/Gris pour les fonds."},
-    {kSwatchStroke, kItemPicturePushButton, kStrokeSwatchRect, nullptr, "RVB/Gris pour les traits."},
-    {kSwap, kItemPicturePushButton, {25, 29, 35, 39}, nullptr, "Permuter fond/contour."},
-    {kPatternBox, kItemTextCheckBox, {4, 10, 59, 26}, "Motif", "Attribuer ou non un motif."},
-    {kPatternList, kItemPopupList, {65, 7, 216, 29}, nullptr, "Liste des motifs disponibles."},
-    {kPatternScale, kItemSpinEdit, {70, 36, 124, 58}, nullptr, "Échelle du motif."},
-    {kScaleLabel, kItemPicturePushButton, {36, 32, 68, 62}, nullptr, "Échelle du motif."},
-    {kPatternAngle, kItemSpinEdit, {156, 36, 210, 58}, nullptr, "Angle d'inclinaison du motif."},
-    {kAngleLabel, kItemPicturePushButton, {122, 32, 152, 62}, nullptr, "Angle d'inclinaison du motif."},
-    {kCancel, kItemTextPushButton, {4, 111, 72, 131}, "Annuler", "Aucune modification."},
-    {kDefaults, kItemTextPushButton, {92, 111, 152, 131}, "Défaut", "Retour aux réglages d'origine."},
-    {kOK, kItemTextPushButton, {172, 111, 226, 131}, "OK", "Validation des nouveaux réglages par défaut."},
-};
-
 // Tooltips of the rows by side: red, green, blue in RGB, then the gray row.
 constexpr const char* kRowTips[2][4] = {
     {"Niveau de rouge pour les traits (de 0 à 255).", "Niveau de vert pour les traits (de 0 à 255).",
@@ -317,6 +283,51 @@ void DestroyColoursDialog(DialogRef dialog) {
 
 // ---- building ---------------------------------------------------------------
 
+// The items with their procedures; null procedures keep the dialog
+// manager's own drawing and handling.
+struct ColoursItem {
+    int32_t id;
+    const char* type;
+    IntRect bounds;
+    const char* text;
+    const char* tip;   // null: set from the edited side
+    ItemDrawProc draw;
+    ItemNotifyProc notify;
+};
+
+constexpr ColoursItem kItems[] = {
+    {kPaintSwitch, kItemPicturePushButton, {13, 62, 21, 70}, nullptr, nullptr, DrawNothing, PaintSwitched},
+    {120, kItemSlider, {38, 45, 161, 51}, nullptr, nullptr, nullptr, RowChanged},
+    {121, kItemSlider, {38, 69, 161, 75}, nullptr, nullptr, nullptr, RowChanged},
+    {122, kItemSlider, {38, 93, 161, 99}, nullptr, nullptr, nullptr, RowChanged},
+    {127, kItemTextEdit, {179, 32, 219, 54}, nullptr, nullptr, nullptr, RowChanged},
+    {128, kItemTextEdit, {179, 57, 219, 79}, nullptr, nullptr, nullptr, RowChanged},
+    {129, kItemTextEdit, {179, 81, 219, 103}, nullptr, nullptr, nullptr, RowChanged},
+    {130, kItemPicturePushButton, {165, 34, 175, 56}, nullptr, nullptr, DrawRowLabel, LabelClicked},
+    {131, kItemPicturePushButton, {165, 59, 175, 81}, nullptr, "Vert", DrawRowLabel, LabelClicked},
+    {132, kItemPicturePushButton, {165, 83, 175, 105}, nullptr, "Bleu", DrawRowLabel, LabelClicked},
+    {kPercent, kItemTextStatic, {221, 35, 231, 49}, "%", nullptr, nullptr, nullptr},
+    {kSwatchFill, kItemPicturePushButton, kFillSwatchRect, nullptr, "RVB/Gris pour les fonds.", DrawNothing,
+     SwatchClicked},
+    {kSwatchStroke, kItemPicturePushButton, kStrokeSwatchRect, nullptr, "RVB/Gris pour les traits.", DrawNothing,
+     SwatchClicked},
+    {kSwap, kItemPicturePushButton, {25, 29, 35, 39}, nullptr, "Permuter fond/contour.", DrawNothing, Swapped},
+    {kPatternBox, kItemTextCheckBox, {4, 10, 59, 26}, "Motif", "Attribuer ou non un motif.", nullptr, PatternSwitched},
+    {kPatternList, kItemPopupList, {65, 7, 216, 29}, nullptr, "Liste des motifs disponibles.", nullptr, PatternChosen},
+    {kPatternScale, kItemSpinEdit, {70, 36, 124, 58}, nullptr, "Échelle du motif.", nullptr, PatternValueChanged},
+    {kScaleLabel, kItemPicturePushButton, {36, 32, 68, 62}, nullptr, "Échelle du motif.", DrawNothing, LabelClicked},
+    {kPatternAngle, kItemSpinEdit, {156, 36, 210, 58}, nullptr, "Angle d'inclinaison du motif.", nullptr,
+     PatternValueChanged},
+    {kAngleLabel, kItemPicturePushButton, {122, 32, 152, 62}, nullptr, "Angle d'inclinaison du motif.", DrawNothing,
+     LabelClicked},
+    {kCancel, kItemTextPushButton, {4, 111, 72, 131}, "Annuler", "Aucune modification.", nullptr, CancelPressed},
+    {kDefaults, kItemTextPushButton, {92, 111, 152, 131}, "Défaut", "Retour aux réglages d'origine.", nullptr,
+     DefaultsPressed},
+    {kOK, kItemTextPushButton, {172, 111, 226, 131}, "OK", "Validation des nouveaux réglages par défaut.", nullptr,
+     OKPressed},
+};
+
+
 void FillPatternList(ColoursDialogState& s) {
     s.patternCount = 0;
     ItemRef popup = DialogItem(s.dialog, kPatternList);
@@ -337,28 +348,6 @@ void FillPatternList(ColoursDialogState& s) {
     }
 }
 
-void SetProcedures(ItemRef item, int32_t id) {
-    if (id == kPaintSwitch || id == kSwatchFill || id == kSwatchStroke || id == kSwap ||
-        id == kScaleLabel || id == kAngleLabel)
-        sItem->SetDrawProc(item, DrawNothing);
-    if (id >= kLabelFirst && id < kLabelFirst + kColourRows) sItem->SetDrawProc(item, DrawRowLabel);
-
-    ItemNotifyProc notify = nullptr;
-    if ((id >= kSliderFirst && id < kSliderFirst + kColourRows) || (id >= kEditFirst && id < kEditFirst + kColourRows))
-        notify = RowChanged;
-    else if ((id >= kLabelFirst && id < kLabelFirst + kColourRows) || id == kScaleLabel || id == kAngleLabel)
-        notify = LabelClicked;
-    else if (id == kSwatchFill || id == kSwatchStroke) notify = SwatchClicked;
-    else if (id == kPaintSwitch) notify = PaintSwitched;
-    else if (id == kSwap) notify = Swapped;
-    else if (id == kPatternBox) notify = PatternSwitched;
-    else if (id == kPatternList) notify = PatternChosen;
-    else if (id == kPatternScale || id == kPatternAngle) notify = PatternValueChanged;
-    else if (id == kDefaults) notify = DefaultsPressed;
-    else if (id == kCancel) notify = CancelPressed;
-    else if (id == kOK) notify = OKPressed;
-    if (notify) sItem->SetNotifyProc(item, notify);
-}
 
 // Units, ranges and steps of the numeric items.
 void SetRanges(ItemRef item, int32_t id) {
@@ -401,7 +390,8 @@ HostErr BuildColoursDialog(DialogRef dialog) {
         if (!item) continue;
         if (row.text) sItem->SetText(item, row.text);
         SetRanges(item, row.id);
-        SetProcedures(item, row.id);
+        if (row.draw) sItem->SetDrawProc(item, row.draw);
+        if (row.notify) sItem->SetNotifyProc(item, row.notify);
     }
     FillPatternList(s);
     LoadSide(s);

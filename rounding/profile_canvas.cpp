@@ -5,7 +5,6 @@
 #include <math.h>
 
 #include "geometry/rect_paths.h"
-#include "host/dialog_items.h"
 #include "host/host_text.h"
 #include "host/suites.h"
 #include "plugin/globals.h"

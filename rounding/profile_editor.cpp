@@ -43,7 +43,8 @@ constexpr const char* kIndependentTip = "Déplacement indépendant des points.";
 
 // When the host tells no grid colour: a light blue-gray.
 constexpr float kFallbackGridColour[3] = {0.75f, 0.8f, 0.9f};
-// The outline's colour when the layer of the current line tells none.
+// The outline's colour. The host's layer suite tells no layer colour, so
+// the colour a layer would give is not available.
 constexpr uint16_t kFallbackProfileColour[3] = {20223, 32767, 65535};
 
 struct EditorItem {

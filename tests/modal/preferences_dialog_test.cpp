@@ -32,9 +32,6 @@ bool Same(const qzv::GeneralSettings& a, const qzv::GeneralSettings& b) {
 
 class PreferencesDialog : public DialogScenario {
 protected:
-    void SetUp() override {
-        DialogScenario::SetUp();
-    }
     void Open(const std::string& preferences = "") {
         StartPlugin(preferences);
         Bind();
