@@ -6,8 +6,11 @@
 #include <type_traits>
 
 #include "sdk_all.h"
+#include "paint/colours_dialog.h"
 #include "palette/palette_state.h"
 #include "paint/path_styles.h"
+#include "rounding/profile_editor.h"
+#include "settings/preferences_dialog.h"
 #include "settings/settings.h"
 #include "snap/annotation_state.h"
 #include "snap/snap_result.h"
@@ -46,6 +49,12 @@ struct Globals {
 
     // --- palette (its procedures; the tools refresh it) ---
     PaletteState paletteState;
+
+    // --- modal dialogs (each written by its own procedures while it is open;
+    //     the profile editor's grid and selection last as long as the plug-in) ---
+    PreferencesDialogState prefsDialog;
+    ColoursDialogState coloursDialog;
+    ProfileEditorState profileEditor;
 };
 
 static_assert(std::is_trivially_copyable_v<Globals> && std::is_standard_layout_v<Globals>,

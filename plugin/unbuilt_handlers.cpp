@@ -6,7 +6,6 @@
 
 namespace qzv {
 
-HostErr ToolEditOptions(ToolMessage*) { return kNoErr; }
 HostErr NotifierNotify(NotifierMessage*) { return kNoErr; }
 
 }  // namespace qzv

@@ -207,6 +207,28 @@ HostErr WriteProfile(const RoundingProfile& profile) {
     return kNoErr;
 }
 
+HostErr WritePaint(const PaintSettings& p) {
+    WRITE(PutBool(kStrokeKeys.rgb, p.stroke.rgb));
+    WRITE(PutReal(kStrokeKeys.redOrGray, p.stroke.redOrGray));
+    WRITE(PutReal(kStrokeKeys.green, p.stroke.green));
+    WRITE(PutReal(kStrokeKeys.blue, p.stroke.blue));
+    WRITE(PutBool(kStrokeKeys.paintOn, p.stroke.paintOn));
+    WRITE(PutBool(kFillKeys.paintOn, p.fill.paintOn));
+    WRITE(PutBool(kFillKeys.patternOn, p.fill.patternOn));
+    WRITE(PutBool(kStrokeKeys.patternOn, p.stroke.patternOn));
+    WRITE(PutBool(kFillKeys.rgb, p.fill.rgb));
+    WRITE(PutReal(kFillKeys.redOrGray, p.fill.redOrGray));
+    WRITE(PutReal(kFillKeys.green, p.fill.green));
+    WRITE(PutReal(kFillKeys.blue, p.fill.blue));
+    WRITE(PutInt(kFillKeys.patternNumber, p.fill.patternNumber));
+    WRITE(PutInt(kStrokeKeys.patternNumber, p.stroke.patternNumber));
+    WRITE(PutReal(kFillKeys.patternScale, p.fill.patternScale));
+    WRITE(PutReal(kStrokeKeys.patternScale, p.stroke.patternScale));
+    WRITE(PutReal(kFillKeys.patternAngle, p.fill.patternAngle));
+    WRITE(PutReal(kStrokeKeys.patternAngle, p.stroke.patternAngle));
+    return kNoErr;
+}
+
 HostErr ApplyDefaultSettings(Settings& s) {
     SetFactorySettings(s);
     const GeneralSettings& g = s.general;
@@ -233,25 +255,7 @@ HostErr ApplyDefaultSettings(Settings& s) {
     WRITE(PutReal("RotRectangle", g.RotRectangle));
     WRITE(PutInt("TypeArrondi", g.TypeArrondi));
     WRITE(WriteProfile(s.profile));
-    const PaintSettings& p = s.paint;
-    WRITE(PutBool(kStrokeKeys.rgb, p.stroke.rgb));
-    WRITE(PutReal(kStrokeKeys.redOrGray, p.stroke.redOrGray));
-    WRITE(PutReal(kStrokeKeys.green, p.stroke.green));
-    WRITE(PutReal(kStrokeKeys.blue, p.stroke.blue));
-    WRITE(PutBool(kStrokeKeys.paintOn, p.stroke.paintOn));
-    WRITE(PutBool(kFillKeys.paintOn, p.fill.paintOn));
-    WRITE(PutBool(kFillKeys.patternOn, p.fill.patternOn));
-    WRITE(PutBool(kStrokeKeys.patternOn, p.stroke.patternOn));
-    WRITE(PutBool(kFillKeys.rgb, p.fill.rgb));
-    WRITE(PutReal(kFillKeys.redOrGray, p.fill.redOrGray));
-    WRITE(PutReal(kFillKeys.green, p.fill.green));
-    WRITE(PutReal(kFillKeys.blue, p.fill.blue));
-    WRITE(PutInt(kFillKeys.patternNumber, p.fill.patternNumber));
-    WRITE(PutInt(kStrokeKeys.patternNumber, p.stroke.patternNumber));
-    WRITE(PutReal(kFillKeys.patternScale, p.fill.patternScale));
-    WRITE(PutReal(kStrokeKeys.patternScale, p.stroke.patternScale));
-    WRITE(PutReal(kFillKeys.patternAngle, p.fill.patternAngle));
-    WRITE(PutReal(kStrokeKeys.patternAngle, p.stroke.patternAngle));
+    WRITE(WritePaint(s.paint));
     WRITE(PutBool("Calque", g.Calque));
     WRITE(PutBool("kADM_DPVisibleStr", true));
     WRITE(PutInt("Precision", g.Precision));

@@ -87,6 +87,10 @@ HostErr CommitPreferences(Settings& s);
 // ten); stops at the first failure.
 HostErr WriteProfile(const RoundingProfile& profile);
 
+// Writes the eighteen colour and pattern keys in the order of the first
+// start; stops at the first failure.
+HostErr WritePaint(const PaintSettings& paint);
+
 // 10 to the power -precision, by dividing 1 by ten once per decimal in
 // single precision (0 decimals: 1; 2 decimals: 0.01). Negative counts give 1.
 float RoundingStep(int precision);
