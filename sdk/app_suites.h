@@ -217,6 +217,23 @@ typedef struct MatchingArtSuite {
     HostErr (*ReleaseMatchingArt)(void);
 } MatchingArtSuite;
 
+// What changed in the document since a count read earlier, so that a
+// plug-in can keep what it read of the document between messages. A host
+// without it makes the plug-in read everything each time.
+#define kDocumentChangesSuiteName    "Document Changes Suite"
+#define kDocumentChangesSuiteVersion 1
+
+typedef struct DocumentChangesSuite {
+    // A count that grows with every change of the document and never goes back.
+    uint64_t (*ChangeCount)(void);
+    // The arts whose own content (segments, closedness, guide flag,
+    // attributes, tags) changed after the count `since`, at most `capacity`
+    // of them, each once. *everything is set instead when that cannot be
+    // told art by art: the art list or the layers changed, more arts changed
+    // than fit, or `since` is older than the host remembers.
+    HostErr (*ChangedSince)(uint64_t since, ArtHandle* arts, int32_t capacity, int32_t* count, HostBool* everything);
+} DocumentChangesSuite;
+
 typedef struct RealBezierSuite {
     void (*PointAt)(const RealPoint bezier[4], float t, RealPoint* point);
     void (*PointTangentAt)(const RealPoint bezier[4], float t, RealPoint* point, RealPoint* tangent);

@@ -67,6 +67,7 @@ HostErr SetArtUserAttr(ArtHandle art, int32_t mask, int32_t attr) {
     if (!a) return kErrBadArt;
     mask &= kKnownAttr;
     a->userAttr = (a->userAttr & ~mask) | (attr & mask);
+    DocumentArtChanged(a->id);
     return kNoErr;
 }
 

@@ -14,6 +14,9 @@ namespace {
 // well above small integers that a careless caller might pass as handles.
 DocId gNextId = 0x10000;
 
+// The change count of every document of the process.
+uint64_t gChangeCount = 1;
+
 Document& Storage() {
     static Document doc;
     return doc;
@@ -43,6 +46,21 @@ void DocumentReset() {
     LayerHandle first = nullptr;
     DocumentInsertLayer(nullptr, kLayerPlaceAbove, "Calque 1", &first);
     doc.currentLayer = IdOf(first);
+    DocumentStructureChanged();
+}
+
+uint64_t DocumentChangeCount() { return gChangeCount; }
+
+void DocumentArtChanged(DocId art) {
+    Document& doc = Storage();
+    ++gChangeCount;
+    doc.changeLog[doc.changeLogNext] = Document::ChangeRecord{gChangeCount, art};
+    doc.changeLogNext = (doc.changeLogNext + 1) % Document::kChangeLogSize;
+}
+
+void DocumentStructureChanged() {
+    ++gChangeCount;
+    Storage().structureChangedAt = gChangeCount;
 }
 
 Art* DocumentArtById(DocId id) {

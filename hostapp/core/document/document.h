@@ -96,6 +96,17 @@ struct Document {
     // --- front view (written by the view suite and the `zoom` command) ---
     FrontView view;
 
+    // --- changes (every operation that changes art or layers; read by the
+    //     document changes suite, so that a plug-in can keep what it read) ---
+    struct ChangeRecord {
+        uint64_t change = 0;            // the change count after the change
+        DocId art = 0;                  // the art whose own content changed
+    };
+    static constexpr size_t kChangeLogSize = 64;
+    ChangeRecord changeLog[kChangeLogSize];   // a ring of the latest art changes
+    size_t changeLogNext = 0;
+    uint64_t structureChangedAt = 0;    // the count at the latest change of the art list or the layers
+
     // --- transient host records (hit test and matching art suites) ---
     std::map<DocId, DocId> hits;        // hit handle -> art hit (0 = nothing)
     std::vector<ArtHandle> matching;    // the array last handed out by the matching art suite
@@ -161,6 +172,17 @@ HostErr DocumentGuard(F&& f) {
         return kErrCantHappen;
     }
 }
+
+// The document's change count: it grows with every change and never goes
+// back, not even across resets, so a count read earlier is always older.
+uint64_t DocumentChangeCount();
+// One art's own content changed: a path's segments, closedness or guide
+// flag, an art's attributes or tags.
+void DocumentArtChanged(DocId art);
+// The art list or the layers changed (art made, disposed, moved, a layer
+// made, hidden, shown, locked, unlocked), or anything a reader cannot
+// follow art by art: whoever keeps what they read reads everything again.
+void DocumentStructureChanged();
 
 // Every path of the document in paint order (layers bottom up, depth first).
 std::vector<const Art*> DocumentPathsInPaintOrder();

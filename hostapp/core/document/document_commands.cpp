@@ -54,6 +54,7 @@ void AddPath(const ScriptArgs& a, const std::vector<PathSegment>& segments, bool
     Art* path = DocumentFindArt(art);
     path->segments = segments;
     path->closed = closed;
+    DocumentArtChanged(path->id);
 }
 
 CommandRegistrar layer("layer", "layer TITLE [locked] [hidden]", [](const ScriptArgs& a) {
@@ -71,6 +72,7 @@ CommandRegistrar layer("layer", "layer TITLE [locked] [hidden]", [](const Script
     l->editable = !locked;
     l->visible = !hidden;
     TheDocument().currentLayer = l->id;
+    DocumentStructureChanged();
 });
 
 // What a user does in the layers panel: lock, unlock, hide or show a layer
@@ -90,6 +92,7 @@ CommandRegistrar layerSet("layer-set", "layer-set TITLE locked|unlocked|hidden|s
     else if (state == "hidden") found->visible = false;
     else if (state == "shown") found->visible = true;
     else throw ScriptError("'layer-set': expected locked, unlocked, hidden or shown, not '" + state + "'");
+    DocumentStructureChanged();
 });
 
 CommandRegistrar path("path", "path [closed] X Y X Y ...", [](const ScriptArgs& a) {

@@ -116,6 +116,7 @@ HostErr DocumentNewArt(int32_t kind, int32_t placement, ArtHandle reference, Art
     TheDocument().arts.emplace(raw->id, std::move(art));
     Attach(*raw, slot);
     *newArt = ArtHandleOf(raw->id);
+    DocumentStructureChanged();
     return kNoErr;
 }
 
@@ -125,6 +126,7 @@ HostErr DocumentDisposeArt(ArtHandle handle) {
     if (art->parent == 0) return kErrBadParameter;   // a layer group lives as long as its layer
     Detach(*art);
     DisposeTree(art->id);
+    DocumentStructureChanged();
     return kNoErr;
 }
 
@@ -142,6 +144,7 @@ HostErr DocumentReorderArt(ArtHandle handle, int32_t placement, ArtHandle refere
     if (slot.group->id == art->parent && IndexInParent(*slot.group, art->id) < slot.index) --slot.index;
     Detach(*art);
     Attach(*art, slot);
+    DocumentStructureChanged();
     return kNoErr;
 }
 
@@ -156,6 +159,7 @@ HostErr DocumentDuplicateArt(ArtHandle handle, int32_t placement, ArtHandle refe
     top->userAttr &= ~kArtSelected;
     Attach(*top, slot);
     *copy = ArtHandleOf(top->id);
+    DocumentStructureChanged();
     return kNoErr;
 }
 
@@ -187,6 +191,7 @@ HostErr DocumentInsertLayer(LayerHandle reference, int32_t placement, const std:
     doc.arts.emplace(group->id, std::move(group));
     *out = LayerHandleOf(layer->id);
     doc.layers.insert(doc.layers.begin() + static_cast<std::ptrdiff_t>(index), std::move(layer));
+    DocumentStructureChanged();
     return kNoErr;
 }
 

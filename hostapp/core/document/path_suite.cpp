@@ -46,6 +46,7 @@ HostErr SetPathSegmentCount(ArtHandle path, int32_t count) {
         fill.corner = 1;
         if (!p->segments.empty()) fill.p = fill.in = fill.out = p->segments.back().p;
         p->segments.resize(static_cast<size_t>(count), fill);
+        DocumentArtChanged(p->id);
         return kNoErr;
     });
 }
@@ -70,6 +71,7 @@ HostErr SetPathSegments(ArtHandle path, int32_t index, int32_t count, const Path
         s.corner = s.corner ? 1 : 0;
         p->segments[static_cast<size_t>(index + i)] = s;
     }
+    DocumentArtChanged(p->id);
     return kNoErr;
 }
 
@@ -85,6 +87,7 @@ HostErr SetPathClosed(ArtHandle path, HostBool closed) {
     Art* p = nullptr;
     if (HostErr err = FindPath(path, &p)) return err;
     p->closed = closed != 0;
+    DocumentArtChanged(p->id);
     return kNoErr;
 }
 
@@ -100,6 +103,7 @@ HostErr SetPathGuide(ArtHandle path, HostBool guide) {
     Art* p = nullptr;
     if (HostErr err = FindPath(path, &p)) return err;
     p->guide = guide != 0;
+    DocumentArtChanged(p->id);
     return kNoErr;
 }
 

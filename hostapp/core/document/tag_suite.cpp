@@ -18,6 +18,7 @@ HostErr SetTag(ArtHandle art, const char* name, const char* type, const char* va
         if (!NameOk(name) || !value) return kErrBadParameter;
         if (!type || std::strcmp(type, kTagTypeString) != 0) return kErrWrongType;
         a->tags[name] = value;
+        DocumentArtChanged(a->id);
         return kNoErr;
     });
 }
@@ -38,7 +39,9 @@ HostErr RemoveTag(ArtHandle art, const char* name) {
     Art* a = DocumentFindArt(art);
     if (!a) return kErrBadArt;
     if (!NameOk(name)) return kErrBadParameter;
-    return a->tags.erase(name) ? kNoErr : kErrNotFound;
+    if (!a->tags.erase(name)) return kErrNotFound;
+    DocumentArtChanged(a->id);
+    return kNoErr;
 }
 
 const TagSuite kTagSuite = {SetTag, GetTag, RemoveTag};

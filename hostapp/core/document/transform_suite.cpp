@@ -59,6 +59,7 @@ HostErr TransformArt(ArtHandle art, const RealMatrix* matrix, float lineScale, i
         for (size_t i = 0; i < paths.size(); ++i) {
             paths[i]->segments = std::move(moved[i]);
             paths[i]->style.stroke.width = widths[i];
+            DocumentArtChanged(paths[i]->id);
         }
         return kNoErr;
     });
