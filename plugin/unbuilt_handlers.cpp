@@ -7,7 +7,6 @@
 namespace qzv {
 
 HostErr ToolEditOptions(ToolMessage*) { return kNoErr; }
-HostErr NotifierNotify(NotifierMessage*) { return kNoErr; }
 HostErr AnnotationDraw(AnnotatorMessage*) { return kNoErr; }
 
 }  // namespace qzv
