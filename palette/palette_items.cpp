@@ -234,7 +234,8 @@ void MakeItem(DialogRef dialog, const ItemSpec& spec) {
     if (ItemNotifyProc notify = NotifyProcOf(spec.action)) sItem->SetNotifyProc(item, notify);
     if (spec.picture) sItem->SetPictureID(item, spec.picture);
     if (spec.selectedPicture) sItem->SetSelectedPictureID(item, spec.selectedPicture);
-    if (spec.font) sItem->SetFont(item, spec.font);
+    // A palette's texts are small: its own font unless the row names another.
+    sItem->SetFont(item, spec.font ? spec.font : kFontPalette);
     if (spec.text) sItem->SetText(item, spec.text);
     if (spec.text || spec.integer || spec.justify != kJustifyLeft) sItem->SetJustify(item, spec.justify);
     if (spec.units != kUnitsNone || spec.integer) sItem->SetUnits(item, spec.units);

@@ -61,7 +61,7 @@ struct ItemSpec {
     ItemPopup popup = ItemPopup::kNone;
     const char* text = nullptr;    // fixed text of a static item
     int32_t justify = kJustifyLeft;
-    int32_t font = 0;              // 0: the dialog manager's
+    int32_t font = 0;              // 0: the palette font
     bool hidden = false;           // at creation
     bool disabled = false;
     const char* tip = nullptr;
