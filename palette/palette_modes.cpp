@@ -22,8 +22,7 @@ enum class Follow : uint8_t {
     kFlag,         // enabled exactly when the flag is on
     kFlagStroke,   // ... and the stroke of new paths is on
     kFlagLine,     // ... and the rectangle mode is the line (2)
-    kOff,          // disabled
-    kOffWithFlag,  // disabled when the flag is off, else left to the mode's layout
+    kOff,          // disabled (the mode's layout, which follows, may enable it)
 };
 
 struct EnableRow {
@@ -47,13 +46,12 @@ constexpr EnableRow kEnableRows[] = {
     {kItemCentreAngle, kItemStartAngle, Follow::kOff, Follow::kOff},
     {kItemRectModeFirst, kItemRectModeLast, Follow::kOff, Follow::kFlag},
     {kItemLength, kItemInclination, Follow::kOff, Follow::kFlag},
-    // The rounding items (and below, the rectangle labels) are left to the
-    // rectangle modes while the tool is on; with no tool selected they go
-    // off like every other item.
-    {kItemRounding, kItemRounding, Follow::kOff, Follow::kOffWithFlag},
-    {kItemRoundingQuarter, kItemRoundingProfile, Follow::kOff, Follow::kOffWithFlag},
     {kItemPolyline, kItemPolyline, Follow::kOff, Follow::kFlagLine},
-    {kItemLengthLabel, kItemInclinationLabel, Follow::kOff, Follow::kOffWithFlag},
+    // The rounding items and the rectangle labels are the rectangle modes'
+    // to enable; with no tool selected they go off like every other item.
+    {kItemRounding, kItemRounding, Follow::kOff, Follow::kOff},
+    {kItemRoundingQuarter, kItemRoundingProfile, Follow::kOff, Follow::kOff},
+    {kItemLengthLabel, kItemInclinationLabel, Follow::kOff, Follow::kOff},
 };
 
 // ---- layout per mode ------------------------------------------------------------
@@ -180,8 +178,7 @@ bool Applies(Follow rule, bool on) {
         case Follow::kFlag: return on;
         case Follow::kFlagStroke: return on && StrokeOn();
         case Follow::kFlagLine: return on && gGlobals->tool.rectMode == kRectModeSegment;
-        case Follow::kOff:
-        case Follow::kOffWithFlag: return false;
+        case Follow::kOff: return false;
     }
     return false;
 }
@@ -227,9 +224,7 @@ void MarkModeButtons() {
 void PaletteEnableItems(bool on) {
     const bool rect = gGlobals->currentTool == kToolRect;
     for (const EnableRow& row : kEnableRows) {
-        const Follow rule = rect ? row.rect : row.circle;
-        if (rule == Follow::kOffWithFlag && on) continue;
-        ItemEnableRange(row.first, row.last, Applies(rule, on));
+        ItemEnableRange(row.first, row.last, Applies(rect ? row.rect : row.circle, on));
     }
 }
 
