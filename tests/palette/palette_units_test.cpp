@@ -129,7 +129,7 @@ const DlgItemSuite* gRealItems = nullptr;
 DlgItemSuite gRefusingItems;
 ItemRef RefuseSome(DialogRef dialog, int32_t id, const char* type, const IntRect* bounds, ItemInitProc init,
                    void* data) {
-    for (int32_t refused : {63, 10, 53, 60, 78})
+    for (int32_t refused : {63, 14, 53, 60, 78})
         if (id == refused) return nullptr;
     return gRealItems->Create(dialog, id, type, bounds, init, data);
 }
@@ -160,6 +160,7 @@ TEST_F(PaletteInProcess, ThePaletteWorksWithoutTheItemsTheDialogManagerRefused) 
     ASSERT_EQ(sMenu->AddMenuItem(drawhost::RefOf(p), "Outil5", kToolPalettesMenuGroup, "Afficher QZV•Orbiquad", 0, &menu),
               kNoErr);
     globals.paletteMenuItem = menu;
+    globals.tool.radius = 40.0f;   // left from before: the palette starts from no radius
 
     ASSERT_EQ(PaletteCreate(drawhost::RefOf(p)), kNoErr);
     ASSERT_NE(globals.palette, nullptr);
@@ -169,6 +170,7 @@ TEST_F(PaletteInProcess, ThePaletteWorksWithoutTheItemsTheDialogManagerRefused) 
     ASSERT_NE(drawhost::DlgItemById(*d, 13), nullptr);
     EXPECT_TRUE(drawhost::DlgItemById(*d, 13)->visible);   // the scale 2/1 is shown without its popup
     EXPECT_EQ(d->bounds.right - d->bounds.left, 172);
+    EXPECT_EQ(drawhost::DlgItemById(*d, 10)->number, 0.0f);
 
     globals.currentTool = kToolCircle;
     PaletteOnToolSelected();
