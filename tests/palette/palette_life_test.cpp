@@ -68,12 +68,15 @@ TEST_F(PaletteLife, TheCloseBoxRenamesTheMenuItemUnlessItsFlagIsDown) {
     EXPECT_TRUE(State().paletteState.closeBoxArmed);
 
     // Alt-click shows it through the close-box notification, which leaves
-    // the flag up: the next real click renames the item again.
+    // the flag up (and the item's text alone): the next real click renames
+    // the item again.
+    const size_t renamed = LogLinesWith("menu text: Afficher").size();
     Run("key alt down");
     Run("click 300 300");
     Run("key alt up");
     EXPECT_TRUE(Palette().visible);
     EXPECT_EQ(MenuText(), "Masquer QZV•Orbiquad");
+    EXPECT_EQ(LogLinesWith("menu text: Afficher").size(), renamed);
     EXPECT_TRUE(State().paletteState.closeBoxArmed);
     Run("close QZVARC");
     EXPECT_EQ(MenuText(), "Afficher QZV•Orbiquad");
