@@ -293,7 +293,7 @@ TEST_F(PaletteLayout, TheDrawProcedurePaintsTheIconsOfTheToolUnderItsButtons) {
     EXPECT_TRUE(Has(drawn, "image 19002 89,72,"));
     EXPECT_TRUE(Has(drawn, "image 17010 67,26,"));
     State().tool.complement = 1;
-    State().paletteState.cloneCount = 2;
+    State().paletteState.cloneCount = 1;
     drawn = DialogDrawing();
     EXPECT_TRUE(Has(drawn, "image 17011 67,26,"));
     EXPECT_TRUE(Has(drawn, "image 18012 67,47,"));
