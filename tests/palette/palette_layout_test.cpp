@@ -39,6 +39,11 @@ TEST_F(PaletteLayout, WithoutPlacementPreferencesItOpensHiddenAtTheDefaultCorner
     for (int32_t id : {31, 11, 70, 63, 64, 8, 10, 16, 50, 58, 44, 46, 14, 15, 90, 95, 72, 74, 75, 78, 79, 77})
         EXPECT_FALSE(Item(id).enabled) << id;
     EXPECT_FALSE(Item(kDlgFlyoutMenuItemID).enabled);
+    // The buttons of the two first modes are down.
+    EXPECT_TRUE(Item(50).boolean);
+    EXPECT_FALSE(Item(51).boolean);
+    EXPECT_TRUE(Item(90).boolean);
+    EXPECT_FALSE(Item(95).boolean);
     // The first page of the help, its previous button off.
     EXPECT_EQ(Item(136).number, 1);
     EXPECT_EQ(Item(138).number, 22);

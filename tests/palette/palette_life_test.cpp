@@ -167,6 +167,16 @@ TEST_F(PaletteLife, DamagedPlacementStillOpensThePaletteOnScreenAndIsLoggedOnce)
     }
 }
 
+// Reads of a mistyped key fail each time; the host reports the key once.
+TEST_F(PaletteLife, AMistypedPreferenceIsReportedOncePerSession) {
+    StartPlugin("PositionPalette = real:12\n" + std::string(kLaterStart));
+    const auto* prefs = static_cast<const PreferenceSuite*>(HostFindSuite(kPreferenceSuiteName, kPreferenceSuiteVersion));
+    IntPoint p = {7, 8};
+    EXPECT_EQ(prefs->GetPointPreference("QZVARC", "PositionPalette", &p), kErrWrongType);
+    EXPECT_EQ(p.h, 7);   // untouched
+    EXPECT_EQ(LogLinesWith("QZVARC/PositionPalette holds a real, not a point").size(), 1u);
+}
+
 // A click on a palette button reaches the plug-in outside any host message:
 // the procedure takes the suites for itself and gives them all back.
 TEST_F(PaletteLife, ProceduresCalledOutsideAMessageTakeAndReleaseTheSuites) {
