@@ -285,6 +285,19 @@ TEST_F(PaletteLayout, TheSectorFlagGivesTheArcButtonsTheirSectorPicturesFromTheS
     EXPECT_EQ(Item(54).tip, "Arc (2 extrémités de l'arc)");
     EXPECT_EQ(Item(55).tip, "Arc (qui passe par 3 points)");
     EXPECT_FALSE(Entry(kDlgFlyoutMenuItemID, 1).checked);
+
+    // Ctrl during an arc's drag switches arc and sector; the palette follows.
+    Run("click 200 200");   // the centre
+    Run("down 260 200");    // the start of the arc
+    Run("drag 260 220");
+    Run("key ctrl down");
+    Run("drag 260 240");
+    EXPECT_TRUE(State().settings.working.Secteur);
+    EXPECT_EQ(Item(54).picture, 254);
+    EXPECT_EQ(Item(53).tip, "Secteur (centre et un point de l'arc)");
+    EXPECT_TRUE(Entry(kDlgFlyoutMenuItemID, 1).checked);
+    Run("key ctrl up");
+    Run("up 260 240");
 }
 
 TEST_F(PaletteLayout, TheDrawProcedurePaintsTheIconsOfTheToolUnderItsButtons) {
