@@ -6,6 +6,11 @@
 
 namespace qzv {
 
+// Makes the palette when the host reports that the application has started:
+// shown or hidden as the preferences say, every item disabled until a tool
+// is selected. Once per run; returns the menu text's error, if any.
+HostErr PaletteCreate(PluginRef plugin);
+
 // Whether the palette is shown (the remembered state while it does not exist).
 bool PaletteIsVisible();
 

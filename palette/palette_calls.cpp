@@ -1,32 +1,18 @@
-// The palette's answers to the tools while its items are not laid out: the
-// visibility and its menu text, and the live radius and angle fields when
-// the palette dialog holds them.
-#include "palette/palette.h"
-
+// What the tools and the menu ask of the palette: its visibility and the
+// menu text that mirrors it, the close box, tool selection and deselection,
+// the layout for the current mode, and the live values while drawing.
 #include "host/suites.h"
+#include "palette/palette.h"
+#include "palette/palette_bracket.h"
+#include "palette/palette_flyout.h"
+#include "palette/palette_ids.h"
+#include "palette/palette_items.h"
+#include "palette/palette_modes.h"
+#include "palette/palette_procs.h"
 #include "plugin/globals.h"
 #include "plugin/registration.h"
 
 namespace qzv {
-
-namespace {
-
-constexpr int32_t kItemRadius = 10;
-constexpr int32_t kItemArcAngle = 14;
-
-void SetFloat(int32_t id, float value) {
-    Globals* g = gGlobals;
-    if (!g || !g->palette || !sDialog || !sItem) return;
-    if (ItemRef item = sDialog->GetItem(g->palette, id)) sItem->SetFloatValue(item, value);
-}
-
-float ScaleFactor() {
-    const WorkingValues& w = gGlobals->settings.working;
-    if (w.EchelleNum < 1 || w.EchelleDen < 1) return 1.0f;
-    return static_cast<float>(w.EchelleNum) / static_cast<float>(w.EchelleDen);
-}
-
-}  // namespace
 
 bool PaletteIsVisible() {
     Globals* g = gGlobals;
@@ -38,20 +24,76 @@ bool PaletteIsVisible() {
 HostErr PaletteSetVisible(bool visible) {
     Globals* g = gGlobals;
     if (!g) return kNoErr;
-    if (g->palette && sDialog) sDialog->Show(g->palette, visible);
-    else g->paletteState.shownWithoutDialog = visible;
+    if (g->palette && sDialog) {
+        if (visible) {
+            // The palette hears of a close box first, with the flag down so
+            // that it only re-arms it: a real click afterwards renames the
+            // menu item again.
+            g->paletteState.closeBoxArmed = false;
+            sDialog->SendNotify(g->palette, kNotifyCloseHit);
+        }
+        sDialog->Show(g->palette, visible);
+    } else {
+        g->paletteState.shownWithoutDialog = visible;
+    }
     return UpdatePaletteMenuText(visible);
 }
 
-void PaletteOnToolSelected() {}
-void PaletteOnToolDeselected() {}
-void PaletteUpdateForMode() {}
+// The close box: the dialog manager hides the palette; the menu item says so
+// unless the notification came from the show path above.
+void NotifyPalette(DialogRef dialog, DlgNotifierRef notifier) {
+    WithSuites([&] {
+        sDialog->DefaultNotify(dialog, notifier);
+        if (!sDlgNotifier->IsNotifierType(notifier, kNotifyCloseHit)) return;
+        PaletteState& p = gGlobals->paletteState;
+        if (p.closeBoxArmed)
+            UpdatePaletteMenuText(false);
+        else
+            p.closeBoxArmed = true;
+    });
+}
 
-void PaletteShowRadius(float radius) { SetFloat(kItemRadius, radius / ScaleFactor()); }
-void PaletteShowArcAngle(float degrees) { SetFloat(kItemArcAngle, degrees); }
+void PaletteOnToolSelected() {
+    if (!gGlobals || !gGlobals->palette) return;
+    PaletteFlyoutForTool();
+    PaletteEnableItems(true);
+    PaletteUpdateForMode();
+    PaletteRedraw();
+}
 
-void PaletteShowMeasurements() {}
-void PaletteShowSectorFlag() {}
+void PaletteOnToolDeselected() {
+    if (!gGlobals || !gGlobals->palette) return;
+    PaletteFlyoutOff();
+    PaletteEnableItems(false);
+    PaletteRedraw();
+}
+
+void PaletteUpdateForMode() {
+    if (!gGlobals || !gGlobals->palette) return;
+    if (gGlobals->currentTool == kToolRect)
+        PaletteUpdateRectTool();
+    else
+        PaletteUpdateCircleTool();
+    PaletteRedraw();
+}
+
+void PaletteShowRadius(float radius) {
+    if (gGlobals) ItemFloat(kItemRadius, radius / PaletteScaleFactor());
+}
+
+void PaletteShowArcAngle(float degrees) { ItemFloat(kItemCentreAngle, degrees); }
+
+void PaletteShowMeasurements() {
+    if (gGlobals && gGlobals->currentTool != kToolRect) PaletteShowRadius(gGlobals->tool.radius);
+}
+
+void PaletteShowSectorFlag() {
+    Globals* g = gGlobals;
+    if (!g || !g->palette) return;
+    PaletteSetSectorPictures(g->palette);
+    FlyoutCheck(kFlySector, g->settings.working.Secteur);
+    PaletteRedraw();
+}
 
 void PaletteRedraw() {
     Globals* g = gGlobals;

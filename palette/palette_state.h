@@ -18,6 +18,9 @@ enum ModalDialog : int32_t {
 };
 
 struct PaletteState {
+    // --- the plug-in that owns the palette (creation; the draw procedure loads its icons) ---
+    PluginRef plugin;
+
     // --- drawing scale (init, the scale popup and dialog) ---
     float scaleFactor;             // EchelleNum / EchelleDen of the working values
 
@@ -32,11 +35,13 @@ struct PaletteState {
     int32_t lastCircleField;       // 0 radius, 1 centre angle, 2 start angle (label buttons)
 
     // --- modal dialogs (their procedures) ---
-    IntRect dialogRect[kModalDialogCount];   // where each opens next
+    IntRect dialogRect[kModalDialogCount];   // where each opens next (init sets the default corners)
     bool dialogOpen[kModalDialogCount];      // keeps a second copy from opening
 
-    // --- visibility (the close box, tool selection) ---
-    bool closeBoxArmed;            // the next close-box notification renames the menu item
+    // --- visibility (the close box, Alt-click) ---
+    bool closeBoxArmed;            // the next close-box notification renames the menu item; set at
+                                   // creation, cleared by the show path so that its own
+                                   // notification only re-arms it
     bool shownWithoutDialog;       // the visibility asked for while no palette exists
 };
 

@@ -2,7 +2,8 @@
 # The main job: builds the plug-in and drawhost, then runs the example
 # session against the real plug-in module and prints what a user would have
 # seen. Outputs land in out/: the log, the document as JSON, SVG and PNG,
-# pictures of the toolbox, the about box and the colours dialog, and the preference file.
+# pictures of the toolbox, the about box, the colours dialog and the palette of
+# each tool, and the preference file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

@@ -91,6 +91,9 @@ enum {
     kTrackModSpace = 128, kTrackModDoubleClick = 256
 };
 
+// A dock code is a 16-bit set of the host's docking flags (0 .. kDockCodeMax).
+enum { kDockCodeMax = 0xFFFF };
+
 // Icon type codes; a missing icon reads as kIconUnknown.
 enum { kIconBitmap = 1, kIconPNG = 2, kIconUnknown = 7 };
 

@@ -1,5 +1,6 @@
 #include "settings/settings.h"
 
+#include <float.h>
 #include <math.h>
 
 #include "host/suites.h"
@@ -27,10 +28,25 @@ bool ReadReal(const char* key, double& value) {
     return sPreference->GetRealPreference(kPrefPrefix, key, &value) == kNoErr;
 }
 
-void ReadFloat(const char* key, float& field) {
+// A real into a float field. A value no float holds (NaN, or beyond the
+// float range: it would become infinity) reads as missing; any other is
+// brought into [lo, hi], the range the field's control allows.
+void ReadFloat(const char* key, float& field, float lo = -FLT_MAX, float hi = FLT_MAX) {
     double v = 0;
-    if (ReadReal(key, v)) field = static_cast<float>(v);
+    if (!ReadReal(key, v) || !(fabs(v) <= FLT_MAX)) return;
+    const float f = static_cast<float>(v);
+    field = f < lo ? lo : f > hi ? hi : f;
 }
+
+// An integer into a narrower field, brought into [lo, hi] rather than cut
+// to its low bits (70000 would read as 4464 in 16 bits).
+bool ReadIntIn(const char* key, int32_t lo, int32_t hi, int32_t& value) {
+    if (!ReadInt(key, value)) return false;
+    value = value < lo ? lo : value > hi ? hi : value;
+    return true;
+}
+
+constexpr float kTwoPi = 6.2831855f;
 
 // A scale term stored as a real: truncated toward zero, at least 1. NaN and
 // values beyond the 32-bit range are clamped rather than converted blindly.
@@ -126,17 +142,20 @@ void ReadSettings(Settings& s) {
     ReadBool("OutilsGroupe", g.OutilsGroupe);
     ReadScaleTerm("EchelleNum", g.EchelleNum);
     ReadScaleTerm("EchelleDen", g.EchelleDen);
-    if (ReadInt("EchelleNumPerso", s.EchelleNumPerso) && s.EchelleNumPerso < 1) s.EchelleNumPerso = 1;
-    if (ReadInt("EchelleDenPerso", s.EchelleDenPerso) && s.EchelleDenPerso < 1) s.EchelleDenPerso = 1;
-    ReadFloat("Epaisseur", g.Epaisseur);
-    ReadFloat("EpaisCentre", g.EpaisCentre);
-    ReadFloat("Branches", g.Branches);
-    ReadFloat("ShiftRayon", g.ShiftRayon);
-    ReadFloat("ShiftAngle", g.ShiftAngle);
+    // The custom scale is at least 1/1 once read, also when its keys are missing.
+    ReadInt("EchelleNumPerso", s.EchelleNumPerso);
+    ReadInt("EchelleDenPerso", s.EchelleDenPerso);
+    if (s.EchelleNumPerso < 1) s.EchelleNumPerso = 1;
+    if (s.EchelleDenPerso < 1) s.EchelleDenPerso = 1;
+    ReadFloat("Epaisseur", g.Epaisseur, 0.0f);
+    ReadFloat("EpaisCentre", g.EpaisCentre, 0.0f);
+    ReadFloat("Branches", g.Branches, 0.0f);
+    ReadFloat("ShiftRayon", g.ShiftRayon, 0.0f);
+    ReadFloat("ShiftAngle", g.ShiftAngle, 0.0f);
     ReadBool("Son", g.Son);
     ReadBool("Magnetisme", g.Magnetisme);
     int32_t tolerance = 0;
-    if (ReadInt("Tolerance", tolerance)) g.Tolerance = static_cast<int16_t>(tolerance);
+    if (ReadIntIn("Tolerance", 0, INT16_MAX, tolerance)) g.Tolerance = static_cast<int16_t>(tolerance);
     ReadBool("Centre", g.Centre);
     ReadBool("Tangente", g.Tangente);
     ReadBool("Alea", g.Alea);
@@ -144,7 +163,7 @@ void ReadSettings(Settings& s) {
     ReadBool("Secteur", g.Secteur);
     ReadBool("LignePoly", g.LignePoly);
     ReadFloat("Arrondi", g.Arrondi);
-    ReadFloat("RotRectangle", g.RotRectangle);
+    ReadFloat("RotRectangle", g.RotRectangle, -kTwoPi, kTwoPi);   // -360 .. 360 degrees
     int32_t type = 0;
     if (ReadInt("TypeArrondi", type) && (type == 0 || type == 1)) g.TypeArrondi = type;
 
@@ -181,7 +200,7 @@ void ReadSettings(Settings& s) {
     p.stroke.patternAngle = ReadReal(kStrokeKeys.patternAngle, v) ? static_cast<float>(v) : 0.0f;
 
     int32_t precision = 0;
-    if (ReadInt("Precision", precision)) g.Precision = static_cast<int8_t>(precision);
+    if (ReadIntIn("Precision", 0, 5, precision)) g.Precision = static_cast<int8_t>(precision);
     ReadBool("Calque", g.Calque);
     s.pending = g;
 }

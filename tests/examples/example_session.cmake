@@ -13,7 +13,8 @@ execute_process(COMMAND ${DRAWHOST} run ${SCRIPT} --plugins ${PLUGINS} --log out
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "first run: exit ${rc}: ${err}")
 endif()
-foreach(f session.log session.json session.svg session.png toolbox.png about.png colours.png preferences.txt)
+foreach(f session.log session.json session.svg session.png toolbox.png about.png colours.png preferences.txt
+          palette-cercles.png palette-rectangles.png)
   if(NOT EXISTS ${work}/out/${f})
     message(FATAL_ERROR "first run wrote no ${f}")
   endif()
@@ -21,7 +22,7 @@ endforeach()
 file(READ ${work}/out/session.log log)
 foreach(line "startup Orbiquad -> 0" "menu item added: Afficher QZV•Orbiquad (in QZVOutils)"
              "tool added: Outil Zivo & Voraved" "tool added: Outil Rectangles" "annotator added: QZVAnno"
-             "unload Orbiquad -> 0" "reload Orbiquad -> 0" "shutdown Orbiquad -> 0")
+             "shutdown Orbiquad -> 0")
   string(FIND "${log}" "${line}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the log lacks '${line}':\n${log}")
@@ -29,7 +30,8 @@ foreach(line "startup Orbiquad -> 0" "menu item added: Afficher QZV•Orbiquad (
 endforeach()
 file(READ ${prefs} stored)
 foreach(line "Precision = int:2" "EchelleNum = real:1" "NbPtsArrondiEdit = int:2" "PtFlEditX0 = real:18"
-             "kADM_DPVisibleStr = bool:true" "OutilsGroupe = bool:false")
+             "kADM_DPVisibleStr = bool:true" "OutilsGroupe = bool:false" "PositionPalette = point:874,323"
+             "kADM_DPDockGroupStr = string:\"W\"" "kADM_DPDockCodeStr = int:7168")
   string(FIND "${stored}" "${line}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the preference file lacks '${line}':\n${stored}")

@@ -7,6 +7,7 @@
 
 #include "app/app_state.h"
 #include "app/prefs.h"
+#include "dialogs/dialog_manager.h"
 #include "document/document_invariants.h"
 #include "frame/resources.h"
 #include "host/suites.h"
@@ -103,7 +104,8 @@ TEST_F(Registration, WithTheEyedropperFlagBothToolsJoinTheEyedropper) {
 void ExpectSharedMenus() {
     EXPECT_EQ(ItemsWithText("QZV.Outils").size(), 1u);
     EXPECT_EQ(ItemsWithText("À propos des QZV•Outils…").size(), 1u);
-    for (const char* item : {"Afficher QZV•Orbiquad", "Afficher QZV•Pivard"}) {
+    // A first start shows the palette, and the palette's item says so.
+    for (const char* item : {"Masquer QZV•Orbiquad", "Afficher QZV•Pivard"}) {
         auto found = ItemsWithText(item);
         ASSERT_EQ(found.size(), 1u) << item;
         EXPECT_EQ(GroupOf(*found[0]), "QZVOutils") << item;
@@ -162,12 +164,14 @@ TEST_F(Registration, MissingIconErrorCode) {
     for (const qzv::SuiteEntry& e : qzv::kSuiteTable) *e.destination = nullptr;
 }
 
-TEST_F(Registration, ThePaletteItemWithoutAPaletteChangesNothing) {
+// The palette, shown by a first start, is hidden by its item, whose text follows.
+TEST_F(Registration, ThePaletteItemHidesTheShownPalette) {
     Start(kPlugins);
-    EXPECT_EQ(RunLines({"menu \"Afficher QZV•Orbiquad\""}), "");
-    EXPECT_EQ(LogLinesWith("menu go Afficher QZV•Orbiquad -> 0").size(), 1u);
-    EXPECT_TRUE(LogLinesWith("menu text:").empty());
+    EXPECT_EQ(RunLines({"menu \"Masquer QZV•Orbiquad\""}), "");
+    EXPECT_EQ(LogLinesWith("menu go Masquer QZV•Orbiquad -> 0").size(), 1u);
+    EXPECT_EQ(LogLinesWith("menu text: Afficher QZV•Orbiquad").size(), 1u);
     EXPECT_EQ(ItemsWithText("Afficher QZV•Orbiquad").size(), 1u);
+    EXPECT_FALSE(DlgDialogByName("QZVARC")->visible);
 }
 
 TEST_F(Registration, TheAboutItemOpensTheAboutBox) {

@@ -2,6 +2,7 @@
 // A read answers only a value of its own type: a missing key answers
 // kErrNotFound, another type kErrWrongType, and the output stays as it was.
 #include <cmath>
+#include <set>
 
 #include "app/app_state.h"
 #include "app/prefs.h"
@@ -11,6 +12,28 @@ namespace drawhost {
 
 namespace {
 
+const char* const kTypeNames[] = {"bool", "int", "real", "string", "point"};   // PrefValue's order
+
+template <class T>
+const char* TypeName() {
+    return kTypeNames[PrefValue(std::in_place_type<T>).index()];
+}
+
+// A value of another type than the one read (a file edited by hand, or by
+// another program) is reported once per key and session.
+std::set<std::string>& Reported() {
+    static std::set<std::string> reported;
+    return reported;
+}
+ResetRegistrar reset([] { Reported().clear(); });
+
+void ReportWrongType(const char* prefix, const char* key, const char* wanted, const PrefValue& stored) {
+    std::string name = std::string(prefix ? prefix : "") + "/" + key;
+    if (!Reported().insert(name).second) return;
+    HostLog("drawhost: preference " + name + " holds a " + kTypeNames[stored.index()] + ", not a " + wanted +
+            "; the read is refused");
+}
+
 // The stored value of type T, or the reason there is none.
 template <class T>
 HostErr Lookup(const char* prefix, const char* key, const T** out) {
@@ -18,7 +41,10 @@ HostErr Lookup(const char* prefix, const char* key, const T** out) {
     const PrefValue* v = PrefsFind(prefix, key);
     if (!v) return kErrNotFound;
     const T* typed = std::get_if<T>(v);
-    if (!typed) return kErrWrongType;
+    if (!typed) {
+        ReportWrongType(prefix, key, TypeName<T>(), *v);
+        return kErrWrongType;
+    }
     *out = typed;
     return kNoErr;
 }

@@ -7,7 +7,8 @@
 //   press DIALOG ID [MODS]      click a button, check box, radio or picture
 //   check DIALOG ID on|off      tick or untick (a radio button only ticks)
 //   choose DIALOG ID ENTRY      a popup's or flyout's entry, by its text, else
-//                               by position ("@2" or a bare number)
+//                               by position ("@2" or a bare number); the ID
+//                               "flyout" names the dialog's flyout menu
 //   step DIALOG ID up|down [large]   a spin edit's arrows
 //   track DIALOG ID down|drag|up|move X Y [MODS]   a mouse event in item pixels
 //   close DIALOG                the close box
@@ -39,9 +40,10 @@ DlgDialog& DialogArg(const ScriptArgs& a, size_t i) {
     return *d;
 }
 
+// An item by its id; the word "flyout" names the dialog's flyout menu.
 DlgHandle ItemArg(const ScriptArgs& a, size_t dialogAt) {
     DlgDialog& d = DialogArg(a, dialogAt);
-    int id = a.Int(dialogAt + 1);
+    int id = a.Str(dialogAt + 1) == "flyout" ? kDlgFlyoutMenuItemID : a.Int(dialogAt + 1);
     DlgItem* item = DlgItemById(d, id);
     if (!item) throw ScriptError("dialog '" + d.name + "' has no item " + std::to_string(id));
     return item->handle;

@@ -1,6 +1,9 @@
 // "ADM Dialog Suite" and "ADM Dialog Group Suite": thin wrappers that look
 // every handle up before they touch anything.
+#include <algorithm>
+
 #include "util/copy_out.h"
+#include "dialogs/basic_services.h"
 #include "dialogs/dialog_manager.h"
 #include "frame/host.h"
 
@@ -9,6 +12,18 @@ namespace drawhost {
 namespace {
 
 std::string Str(const char* s) { return s ? s : ""; }
+
+// Where a window of these bounds lies wholly on the screen, as near as it
+// can, keeping its size; a window larger than the screen keeps its top-left
+// corner at the screen's.
+IntRect KeptOnScreen(const IntRect& b, const IntRect& screen) {
+    const int64_t w = int64_t{b.right} - b.left, h = int64_t{b.bottom} - b.top;
+    if (w <= 0 || h <= 0) return b;
+    const int64_t left = std::max<int64_t>(screen.left, std::min<int64_t>(b.left, screen.right - w));
+    const int64_t top = std::max<int64_t>(screen.top, std::min<int64_t>(b.top, screen.bottom - h));
+    return {int32_t(left), int32_t(top), int32_t(std::min<int64_t>(left + w, INT32_MAX)),
+            int32_t(std::min<int64_t>(top + h, INT32_MAX))};
+}
 
 DialogRef Create(PluginRef plugin, const char* name, int32_t resourceId, int32_t style, DialogInitProc init,
                  void* userData, int32_t options) {
@@ -69,10 +84,21 @@ void GetBoundsRect(DialogRef dialog, IntRect* bounds) {
     DlgDialog* d = DlgFind(dialog);
     *bounds = d ? d->bounds : IntRect{0, 0, 0, 0};
 }
+// A floating window placed off the screen (a position remembered from
+// another screen, or damaged) is brought back where a user can reach it.
 void SetBoundsRect(DialogRef dialog, const IntRect* bounds) {
     DlgDialog* d = DlgFind(dialog);
     if (!d || !bounds) return;
     d->bounds = *bounds;
+    if (!d->modal) {
+        const IntRect on = KeptOnScreen(*bounds, DlgScreen());
+        if (on.left != bounds->left || on.top != bounds->top) {
+            HostLog("drawhost: dialog '" + d->name + "' placed at (" + std::to_string(bounds->left) + ", " +
+                    std::to_string(bounds->top) + ") lies off the screen; moved to (" + std::to_string(on.left) +
+                    ", " + std::to_string(on.top) + ")");
+            d->bounds = on;
+        }
+    }
     d->invalid = true;
 }
 
@@ -128,6 +154,11 @@ HostErr GetDialogGroupInfo(DialogRef dialog, char* groupName, int32_t size, int3
 HostErr SetDialogGroupInfo(DialogRef dialog, const char* groupName, int32_t dockCode) {
     DlgDialog* d = DlgFind(dialog);
     if (!d) return kErrBadHandle;
+    if (dockCode < 0 || dockCode > kDockCodeMax) {
+        HostLog("drawhost: dialog '" + d->name + "': dock code " + std::to_string(dockCode) +
+                " is not one of the host's; refused");
+        return kErrBadParameter;
+    }
     d->groupName = Str(groupName);
     d->dockCode = dockCode;
     return kNoErr;

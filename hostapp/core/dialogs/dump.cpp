@@ -84,6 +84,8 @@ void Item(JsonWriter& json, const DlgItem& item) {
     json.Field("enabled", item.enabled);
     Value(json, item);
     json.Field("text", DlgGetItemText(item));
+    json.Field("picture", item.picture);
+    if (item.selectedPicture) json.Field("selectedPicture", item.selectedPicture);
     json.Field("tip", item.tip);
     if (DlgValueKindOf(item.kind) == ValueKind::Number && item.numeric) {
         json.Field("units", item.units);
@@ -103,6 +105,11 @@ void Dialog(JsonWriter& json, const DlgDialog& d) {
     Rect(json, "bounds", d.bounds);
     json.Field("group", d.groupName);
     json.Field("dockCode", d.dockCode);
+    json.Key("icons");
+    json.BeginArray();
+    json.Int(d.iconIds[0]);
+    json.Int(d.iconIds[1]);
+    json.EndArray();
     json.Key("focus");
     if (const DlgItem* f = TheDlgState().items.Find(d.focus))
         json.Int(f->id);

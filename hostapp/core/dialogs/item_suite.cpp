@@ -5,6 +5,7 @@
 
 #include "util/copy_out.h"
 #include "dialogs/dialog_manager.h"
+#include "frame/host.h"
 
 namespace drawhost {
 
@@ -29,10 +30,18 @@ int32_t ToInt(float v) {
 ItemRef Create(DialogRef dialog, int32_t itemId, const char* typeName, const IntRect* bounds, ItemInitProc init,
                void* userData) {
     DlgDialog* d = DlgFind(dialog);
+    if (!d) return nullptr;
     ItemKind kind;
-    if (!d || !DlgKindFromName(typeName, &kind)) return nullptr;
+    if (!DlgKindFromName(typeName, &kind)) {
+        HostLog("drawhost: dialog '" + d->name + "': item " + std::to_string(itemId) + " not made: no item type '" +
+                (typeName ? typeName : "") + "'");
+        return nullptr;
+    }
     DlgItem* item = DlgCreateItem(*d, itemId, kind, bounds ? *bounds : IntRect{0, 0, 0, 0});
-    if (!item) return nullptr;
+    if (!item) {
+        HostLog("drawhost: dialog '" + d->name + "': item " + std::to_string(itemId) + " not made: the id is taken");
+        return nullptr;
+    }
     item->userData = userData;
     DlgHandle h = item->handle;
     if (init && DlgCanCall(d->plugin)) {
@@ -89,9 +98,16 @@ ListRef GetList(ItemRef item) {
     return i && i->list ? DlgRefOf<ListRef>(i->list) : nullptr;
 }
 
+// A hidden or disabled item cannot keep the keyboard focus.
+void DropFocus(DlgItem& item) {
+    if (item.visible && item.enabled) return;
+    DlgSetFocus(item, false);
+}
+
 void Show(ItemRef item, HostBool show) {
     With(item, [&](DlgItem& i) {
         i.visible = show != 0;
+        DropFocus(i);
         // What lay under it shows again.
         if (DlgDialog* d = TheDlgState().dialogs.Find(i.dialog)) d->invalid = true;
     });
@@ -100,7 +116,12 @@ HostBool IsVisible(ItemRef item) {
     DlgItem* i = DlgFind(item);
     return i && i->visible;
 }
-void Enable(ItemRef item, HostBool enable) { With(item, [&](DlgItem& i) { i.enabled = enable != 0; }); }
+void Enable(ItemRef item, HostBool enable) {
+    With(item, [&](DlgItem& i) {
+        i.enabled = enable != 0;
+        DropFocus(i);
+    });
+}
 HostBool IsEnabled(ItemRef item) {
     DlgItem* i = DlgFind(item);
     return i && i->enabled;
