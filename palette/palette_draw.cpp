@@ -5,6 +5,7 @@
 #include "palette/palette_bracket.h"
 #include "palette/palette_ids.h"
 #include "palette/palette_items.h"
+#include "paint/paint_swatch.h"
 #include "palette/palette_procs.h"
 #include "plugin/globals.h"
 
@@ -87,6 +88,7 @@ void DrawPalette(DialogRef dialog, DrawerRef drawer) {
         sDialog->DefaultDraw(dialog, drawer);
         ItemInt(kItemHelpPage, g->paletteState.helpPage);
         DrawIconAt(drawer, kIconSwap, kSwapAt);
+        DrawPaintSwatch(drawer, IntPoint{69, 7});
         DrawIconAt(drawer, g->paletteState.cloneCount >= 1 ? kIconCloneActive : kIconCloneIdle, kCloneAt);
         if (g->currentTool == kToolRect) {
             for (const IconPlace& label : kRectLabels) DrawIconAt(drawer, label.icon, label.at);

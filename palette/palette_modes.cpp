@@ -300,8 +300,9 @@ void PaletteChooseRectMode(int32_t mode) {
     if (ArtExists(t.rubberBand)) sArt->DisposeArt(t.rubberBand);
     t.rubberBand = nullptr;
     t.rectMode = mode;
+    t.polylineVertices = 0;
     const bool segment = mode == kRectModeSegment || mode == kRectModeCentredSegment;
-    if (!segment) ItemFloat(kItemInclination, RadiansToDegrees(g->settings.working.RotRectangle));
+    ItemFloat(kItemInclination, RadiansToDegrees(segment ? t.lineAngle : g->settings.working.RotRectangle));
     t.step = 0;
     PaletteUpdateRectTool();
     if (g->palette) sDialog->Invalidate(g->palette);
