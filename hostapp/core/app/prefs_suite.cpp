@@ -11,14 +11,28 @@ namespace drawhost {
 
 namespace {
 
-// The stored value of type T, or the reason there is none.
+// The type's name in the file.
+template <class T>
+constexpr const char* kTypeName = "";
+template <> constexpr const char* kTypeName<bool> = "bool";
+template <> constexpr const char* kTypeName<int32_t> = "int";
+template <> constexpr const char* kTypeName<double> = "real";
+template <> constexpr const char* kTypeName<std::string> = "string";
+template <> constexpr const char* kTypeName<IntPoint> = "point";
+
+// The stored value of type T, or the reason there is none. A value of
+// another type is the user's text (edited by hand, or from another
+// version): it is reported, and kept.
 template <class T>
 HostErr Lookup(const char* prefix, const char* key, const T** out) {
     if (!key || !key[0]) return kErrBadParameter;
     const PrefValue* v = PrefsFind(prefix, key);
     if (!v) return kErrNotFound;
     const T* typed = std::get_if<T>(v);
-    if (!typed) return kErrWrongType;
+    if (!typed) {
+        PrefsNoteWrongType(prefix, key, kTypeName<T>);
+        return kErrWrongType;
+    }
     *out = typed;
     return kNoErr;
 }
