@@ -14,15 +14,18 @@ namespace {
 // dialog runs, the real host delivers none of it: only the dialog takes
 // input (its items, its close box), and the keyboard's state still changes.
 constexpr std::string_view kHeldBackByModalDialogs[] = {
-    "tool",  "tool-options", "move",    "down",     "drag",  "up",      "click",
-    "menu",  "selection-changed", "layer", "path", "curve", "zoom", "units",
-    "snapping", "pattern", "about",
+    "tool", "tool-options",                           // the toolbox
+    "move", "down", "drag", "up", "click",            // the document window's mouse
+    "menu", "about", "selection-changed",             // the menus, and what they send
+    "layer", "path", "curve", "zoom", "units", "snapping", "pattern",   // the document
 };
 
 // Events that go to a plug-in's tools and menu items: before "start" no
 // plug-in has registered any, and nothing would take them.
 constexpr std::string_view kNeedStartedPlugins[] = {
-    "tool", "tool-options", "move", "down", "drag", "up", "click", "menu", "selection-changed",
+    "tool", "tool-options",                           // the plug-ins' tools
+    "move", "down", "drag", "up", "click",            // events to the selected tool
+    "menu", "selection-changed",                      // the plug-ins' menu items and notifiers
 };
 
 template <size_t N>

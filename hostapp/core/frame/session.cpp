@@ -35,7 +35,7 @@ struct KeptEntry {
     std::function<bool(FileBatch&, std::string*)> write;
 };
 
-// Registered at static initialisation, in registration order.
+// Registered at static initialisation (the outputs in registration order).
 std::map<std::string, OptionEntry>& Options() {
     static std::map<std::string, OptionEntry> options;
     return options;
