@@ -219,7 +219,7 @@ TEST_F(ProbeTest, ScriptEndingWithAModalDialogOpenFails) {
     testing::internal::CaptureStderr();
     int code = drawhost::SessionRun({"run", script, "--plugins", DIALOG_TEST_PLUGINS, "--log", log});
     std::string stderrText = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(code, 1);   // the session failed (a bad line would be 2)
+    EXPECT_EQ(code, 2);   // the script's fault: it left the dialog open
     EXPECT_NE(stderrText.find("modal dialog 'Probe' was open"), std::string::npos);
 }
 

@@ -372,16 +372,12 @@ TEST_F(ColoursDialog, TypedTextIsReadAsANumberWithinTheRowsRange) {
           Do(Line("press", 2))});
 }
 
-TEST_F(ColoursDialog, ReopensWhereItWasClosedAndNeverTwiceAtOnce) {
+// (A second opening while it is up cannot come from the toolbox: the modal
+// dialog holds the input; the preferences dialog's test opens it twice.)
+TEST_F(ColoursDialog, ReopensWhereItWasClosed) {
     StartPlugin();
     Play({OpenColours(), Check([&] {
               Top().bounds = {300, 200, 536, 369};   // the user moved it
-          }),
-          OpenColours(kRectTool),   // a second double click while it is up
-          Check([&] {
-              int open = 0;
-              for (const DlgDialog* d : DlgDialogsInOrder()) open += d->name == "ModèleBidon";
-              EXPECT_EQ(open, 1);
           }),
           Do(Line("press", 2)), OpenColours(), Check([&] {
               EXPECT_EQ(Top().bounds.left, 300);

@@ -126,15 +126,15 @@ struct BadPlacement {
 // On drawhost's 1920 x 1080 screen the default corner is (874, 323); the
 // last corner a 172 x 90 palette can take is (1748, 990).
 const BadPlacement kBadPlacements[] = {
-    {"PositionPalette = string:\"ici\"\n", {874, 323}, "W", 7168, "PositionPalette holds a string, not a point"},
+    {"PositionPalette = string:\"ici\"\n", {874, 323}, "W", 7168, "[QZVARC] PositionPalette is stored as string:\"ici\" but read as point"},
     {"PositionPalette = point:-500,-30\n", {0, 0}, "W", 7168, "placed at (-500, -30) lies off the screen"},
     {"PositionPalette = point:5000,4000\n", {1748, 990}, "W", 7168, "placed at (5000, 4000) lies off the screen"},
     {"PositionPalette = point:2147483647,2147483647\n", {1748, 990}, "W", 7168, "lies off the screen"},
-    {"kADM_DPDockCodeStr = real:2.5\n", {874, 323}, "W", 7168, "kADM_DPDockCodeStr holds a real, not a int"},
+    {"kADM_DPDockCodeStr = real:2.5\n", {874, 323}, "W", 7168, "[QZVARC] kADM_DPDockCodeStr is stored as real:2.5 but read as int"},
     {"kADM_DPDockCodeStr = int:99999\n", {874, 323}, "W", 7168, "dock code 99999 is not one of the host's"},
     {"kADM_DPDockCodeStr = int:-4\nkADM_DPDockGroupStr = string:\"G\"\n", {874, 323}, "W", 7168,
      "dock code -4 is not one of the host's"},
-    {"kADM_DPDockGroupStr = int:4\n", {874, 323}, "W", 7168, "kADM_DPDockGroupStr holds a int, not a string"},
+    {"kADM_DPDockGroupStr = int:4\n", {874, 323}, "W", 7168, "[QZVARC] kADM_DPDockGroupStr is stored as int:4 but read as string"},
     {"kADM_DPDockGroupStr = string:\"\"\nkADM_DPDockCodeStr = int:12\n", {874, 323}, "W", 12, nullptr},
 };
 
@@ -158,7 +158,7 @@ TEST_F(PaletteLife, DamagedPlacementStillOpensThePaletteOnScreenAndIsLoggedOnce)
         Restart();
         EXPECT_EQ(Palette().bounds.left, c.corner.h);
         EXPECT_EQ(Palette().bounds.top, c.corner.v);
-        EXPECT_TRUE(LogLinesWith("drawhost: preference").empty());
+        EXPECT_TRUE(LogLinesWith("preferences: [QZVARC]").empty());
         EXPECT_TRUE(LogLinesWith("lies off the screen").empty());
         EXPECT_TRUE(LogLinesWith("dock code").empty());
         SessionQuit();
@@ -174,7 +174,7 @@ TEST_F(PaletteLife, AMistypedPreferenceIsReportedOncePerSession) {
     IntPoint p = {7, 8};
     EXPECT_EQ(prefs->GetPointPreference("QZVARC", "PositionPalette", &p), kErrWrongType);
     EXPECT_EQ(p.h, 7);   // untouched
-    EXPECT_EQ(LogLinesWith("QZVARC/PositionPalette holds a real, not a point").size(), 1u);
+    EXPECT_EQ(LogLinesWith("[QZVARC] PositionPalette is stored as real:12 but read as point").size(), 1u);
 }
 
 // A click on a palette button reaches the plug-in outside any host message:

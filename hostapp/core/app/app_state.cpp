@@ -24,6 +24,7 @@ AppState FreshState() {
 }
 
 ResetRegistrar reset([] {
+    PrefsUnlock();
     AnnotatorsDisposePort(TheApp());
     TheApp() = FreshState();
 });

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 #include "app/prefs_store.h"
@@ -77,6 +79,15 @@ struct AppState {
     bool prefsSaveRefused = false;    // the file could not be read or set aside: never overwrite it
     std::string prefsSaveRefusedWhy;
     int prefsWritesBeforeFailure = -1; // -1 never fails; n: n more Puts succeed, then all fail
+    std::string prefsTarget;          // where the file really is (a link followed); set when it is read
+    std::set<std::string> prefsWrongTypeNoted;   // "[prefix] key" read with another type than stored, logged once
+
+    // --- the preference file's lock (prefs_lock.cpp), held from reading to the session's end ---
+    int prefsLockFd = -1;             // open on the locked file; -1 when none is held
+    std::string prefsLockPath;        // the file locked (the target of a link)
+    dev_t prefsLockDevice = 0;        // the inode locked: the file this session read
+    ino_t prefsLockInode = 0;
+    bool prefsLockCreated = false;    // the lock made the file (empty); removed if never written
 
     // --- menus (menus.cpp) ---
     std::deque<AppMenuGroup> menuGroups;   // the host's groups first, then sub-menus in creation order

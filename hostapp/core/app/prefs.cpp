@@ -29,21 +29,10 @@ const std::map<std::string, PrefValue>& HostDefaults() {
 
 std::string PrefixOf(const char* prefix) { return prefix ? prefix : ""; }
 
+// Anything under that name, a dangling link too.
 bool Exists(const std::string& path) {
     struct stat st;
-    return ::stat(path.c_str(), &st) == 0;
-}
-
-// Creates every missing folder above `path` (for the configuration folder).
-bool MakeParents(const std::string& path, std::string* error) {
-    for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
-        std::string dir = path.substr(0, slash);
-        if (::mkdir(dir.c_str(), 0755) != 0 && errno != EEXIST) {
-            *error = "cannot create " + dir + ": " + std::strerror(errno);
-            return false;
-        }
-    }
-    return true;
+    return ::lstat(path.c_str(), &st) == 0;
 }
 
 // Moves an unusable file out of the way as FILE.corrupt-N, N the first free
@@ -74,6 +63,7 @@ std::string PrefsDefaultPath() {
 
 void PrefsSetPath(const std::string& path) {
     AppState& app = TheApp();
+    if (path != app.prefsPath) PrefsUnlock();
     app.prefsPath = path;
     app.prefsPathIsDefault = false;
 }
@@ -84,9 +74,14 @@ void PrefsLoad() {
     app.prefsLoaded = true;
     app.prefs.clear();
     const std::string& path = app.prefsPath;
-    if (path.empty() || !Exists(path)) return;   // a first run: nothing to read yet
+    FileTarget target;
+    std::string error;
+    // No name, or no folder yet: a first run with nothing to read.
+    if (path.empty() || !ResolveFile(path, &target, &error)) return;
+    app.prefsTarget = target.path;
+    if (!target.exists) return;
 
-    std::string text, error;
+    std::string text;
     if (!ReadWholeFile(path, &text, &error)) {
         HostLog("preferences: " + error + "; starting with empty preferences, which will not be saved");
         RefuseSaving(app, "the preference file " + path + " could not be read");
@@ -98,7 +93,9 @@ void PrefsLoad() {
         app.prefs = std::move(store);
         return;
     }
-    std::string backup = SetAside(path);
+    // The target is moved, never a link to it: the link then leads to the
+    // file written at the end.
+    std::string backup = SetAside(app.prefsTarget);
     if (backup.empty()) {
         HostLog("preferences: " + path + " is unreadable (" + error +
                 ") and cannot be set aside; starting with empty preferences, which will not be saved");
@@ -109,7 +106,7 @@ void PrefsLoad() {
             ", starting with empty preferences");
 }
 
-bool PrefsSave(std::string* error) {
+bool PrefsSaveInto(FileBatch& batch, std::string* error) {
     AppState& app = TheApp();
     if (!app.prefsLoaded || app.prefsPath.empty()) return true;
     if (app.prefsSaveRefused) {
@@ -117,17 +114,48 @@ bool PrefsSave(std::string* error) {
         return false;
     }
     std::string why;
-    if (app.prefsPathIsDefault && !MakeParents(app.prefsPath, &why)) {
+    if (app.prefsPathIsDefault && !MakeFolders(app.prefsPath, &why)) {
         *error = "preferences not saved: " + why;
         HostLog(*error);
         return false;
     }
-    if (!WriteFileAtomically(app.prefsPath, PrefsFormat(app.prefs), &why)) {
+    // The lock keeps other sessions out; a file that is no longer the one
+    // locked was put there by a program that ignores the lock (an editor
+    // saving by renaming): it is the newer one and stays.
+    if (app.prefsLockFd >= 0) {
+        struct stat now;
+        if (::stat(app.prefsLockPath.c_str(), &now) == 0 &&
+            (now.st_dev != app.prefsLockDevice || now.st_ino != app.prefsLockInode)) {
+            *error = "preferences not saved: " + app.prefsPath +
+                     " was replaced by another program during the session; its version is kept";
+            HostLog(*error);
+            return false;
+        }
+    }
+    batch.Add(app.prefsPath, PrefsFormat(app.prefs));
+    return true;
+}
+
+bool PrefsSave(std::string* error) {
+    FileBatch batch;
+    if (!PrefsSaveInto(batch, error)) return false;
+    std::string why;
+    if (!batch.Empty() && !batch.Commit(&why)) {
         *error = "preferences not saved: " + why;
         HostLog(*error);
         return false;
     }
     return true;
+}
+
+void PrefsNoteWrongType(const char* prefix, const char* key, const char* wanted) {
+    const PrefValue* stored = PrefsFind(prefix, key);
+    if (!stored) return;
+    std::string p = PrefixOf(prefix);
+    std::string name = p.empty() ? std::string(key) : "[" + p + "] " + key;
+    if (!TheApp().prefsWrongTypeNoted.insert(name).second) return;
+    HostLog("preferences: " + name + " is stored as " + PrefsFormatValue(*stored) + " but read as " + wanted +
+            "; the plug-in uses its own value, and the stored one stays until the key is written again");
 }
 
 void PrefsFailWrites(bool on) { TheApp().prefsWritesBeforeFailure = on ? 0 : -1; }

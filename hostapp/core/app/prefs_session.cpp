@@ -1,5 +1,7 @@
-// The preference store in a session: --prefs FILE, reading before the
-// plug-ins start, writing when the session ends, and `prefs-fail on|off`.
+// The preference store in a session: --prefs FILE, locking and reading the
+// file before the plug-ins start, writing it with the outputs when the
+// session ends, and `prefs-fail on|off`.
+#include "app/app_state.h"
 #include "app/prefs.h"
 #include "frame/host.h"
 #include "frame/loader.h"
@@ -20,8 +22,18 @@ struct Registration {
             PrefsSetPath(value);
             return true;
         });
-        HostAddBeforeStartHook(PrefsLoad);
-        SessionAddFinisher(PrefsSave);
+        // The "start" line stops when another session holds the file.
+        HostAddBeforeStartHook([] {
+            std::string error;
+            if (!PrefsLock(&error)) throw ScriptError(error);
+            PrefsLoad();
+        });
+        SessionAddKeptFile(
+            [] {
+                const AppState& app = TheApp();
+                return SessionFile{app.prefsPathIsDefault ? "the preference file" : "--prefs", app.prefsPath};
+            },
+            PrefsSaveInto);
     }
 } registration;
 

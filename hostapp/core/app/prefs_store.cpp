@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "util/utf8.h"
+
 namespace drawhost {
 
 namespace {
@@ -47,7 +49,9 @@ std::string Token(const std::string& text) {
     return bare ? text : Quote(text);
 }
 
-std::string FormatValue(const PrefValue& value) {
+}  // namespace
+
+std::string PrefsFormatValue(const PrefValue& value) {
     struct Visitor {
         std::string operator()(bool b) const { return b ? "bool:true" : "bool:false"; }
         std::string operator()(int32_t i) const { return "int:" + std::to_string(i); }
@@ -63,6 +67,8 @@ std::string FormatValue(const PrefValue& value) {
     };
     return std::visit(Visitor{}, value);
 }
+
+namespace {
 
 // Reads a cursor over one line.
 struct LineReader {
@@ -218,40 +224,7 @@ bool ParseValue(LineReader& r, PrefValue* value, std::string* why) {
 
 }  // namespace
 
-bool PrefsValidUtf8(const std::string& text) {
-    size_t i = 0;
-    while (i < text.size()) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        size_t n;
-        uint32_t cp;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if ((c & 0xE0) == 0xC0) {
-            n = 1;
-            cp = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            n = 2;
-            cp = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            n = 3;
-            cp = c & 0x07;
-        } else {
-            return false;
-        }
-        for (size_t k = 1; k <= n; ++k) {
-            if (i + k >= text.size()) return false;
-            unsigned char d = static_cast<unsigned char>(text[i + k]);
-            if ((d & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (d & 0x3F);
-        }
-        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-        static const uint32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-        if (cp < kMin[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-        i += n + 1;
-    }
-    return true;
-}
+bool PrefsValidUtf8(const std::string& text) { return Utf8Valid(text); }
 
 std::string PrefsFormat(const PrefStore& store) {
     std::string out = std::string(kHeader) + "\n";
@@ -259,7 +232,7 @@ std::string PrefsFormat(const PrefStore& store) {
     for (const auto& [prefix, keys] : store) {
         if (keys.empty()) continue;
         if (!prefix.empty()) out += "[" + Token(prefix) + "]\n";
-        for (const auto& [key, value] : keys) out += Token(key) + " = " + FormatValue(value) + "\n";
+        for (const auto& [key, value] : keys) out += Token(key) + " = " + PrefsFormatValue(value) + "\n";
     }
     out += std::string(kEnd) + "\n";
     return out;

@@ -48,6 +48,9 @@ using PrefStore = std::map<std::string, std::map<std::string, PrefValue>>;
 // The whole file for `store`, keys in byte order, the host's own first.
 std::string PrefsFormat(const PrefStore& store);
 
+// One value as the file writes it ("int:0", "string:\"a\"").
+std::string PrefsFormatValue(const PrefValue& value);
+
 // Reads a whole file. False with *error ("line N: why" or why the file as a
 // whole is refused) and `store` untouched when any part is malformed.
 bool PrefsParse(const std::string& text, PrefStore* store, std::string* error);

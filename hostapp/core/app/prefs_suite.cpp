@@ -12,29 +12,18 @@ namespace drawhost {
 
 namespace {
 
-const char* const kTypeNames[] = {"bool", "int", "real", "string", "point"};   // PrefValue's order
-
+// The type's name in the file.
 template <class T>
-const char* TypeName() {
-    return kTypeNames[PrefValue(std::in_place_type<T>).index()];
-}
+constexpr const char* kTypeName = "";
+template <> constexpr const char* kTypeName<bool> = "bool";
+template <> constexpr const char* kTypeName<int32_t> = "int";
+template <> constexpr const char* kTypeName<double> = "real";
+template <> constexpr const char* kTypeName<std::string> = "string";
+template <> constexpr const char* kTypeName<IntPoint> = "point";
 
-// A value of another type than the one read (a file edited by hand, or by
-// another program) is reported once per key and session.
-std::set<std::string>& Reported() {
-    static std::set<std::string> reported;
-    return reported;
-}
-ResetRegistrar reset([] { Reported().clear(); });
-
-void ReportWrongType(const char* prefix, const char* key, const char* wanted, const PrefValue& stored) {
-    std::string name = std::string(prefix ? prefix : "") + "/" + key;
-    if (!Reported().insert(name).second) return;
-    HostLog("drawhost: preference " + name + " holds a " + kTypeNames[stored.index()] + ", not a " + wanted +
-            "; the read is refused");
-}
-
-// The stored value of type T, or the reason there is none.
+// The stored value of type T, or the reason there is none. A value of
+// another type is the user's text (edited by hand, or from another
+// version): it is reported, and kept.
 template <class T>
 HostErr Lookup(const char* prefix, const char* key, const T** out) {
     if (!key || !key[0]) return kErrBadParameter;
@@ -42,7 +31,7 @@ HostErr Lookup(const char* prefix, const char* key, const T** out) {
     if (!v) return kErrNotFound;
     const T* typed = std::get_if<T>(v);
     if (!typed) {
-        ReportWrongType(prefix, key, TypeName<T>(), *v);
+        PrefsNoteWrongType(prefix, key, kTypeName<T>);
         return kErrWrongType;
     }
     *out = typed;

@@ -3,6 +3,7 @@
 // type reads kIconUnknown and it draws as the placeholder.
 #include "dialogs/dialog_manager.h"
 #include "dialogs/images.h"
+#include "frame/resources.h"
 
 namespace drawhost {
 
@@ -19,6 +20,10 @@ IconRef GetFromResource(PluginRef plugin, int32_t iconId, int32_t index) {
         icon->type = kIconPNG;
     } else {
         icon->width = icon->height = 0;
+        // A missing or unreadable file is reported by the frame; this one opened but is no picture.
+        if (LoadedPlugin* p = HostPluginOf(plugin); p && !path.empty())
+            HostResourceRefused(*p, "icons/" + std::to_string(iconId) + "_" + std::to_string(index) + ".png",
+                                "not a PNG image");
     }
     DlgHandle h = icon->handle;
     TheDlgState().icons.Add(std::move(icon));

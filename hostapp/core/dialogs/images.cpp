@@ -20,11 +20,10 @@ std::map<std::string, cairo_surface_t*>& Cache() {
 
 ResetRegistrar reset([] { DlgClearImageCache(); });
 
+// A readable regular file; anything else is logged (once) by the frame.
 std::string ExistingResource(PluginRef plugin, const std::string& relative) {
     LoadedPlugin* p = HostPluginOf(plugin);
-    if (!p) return {};
-    std::string path = HostResourcePath(*p, relative);
-    return std::ifstream(path).good() ? path : std::string();
+    return p ? HostResourceFile(*p, relative) : std::string();
 }
 
 }  // namespace

@@ -42,7 +42,9 @@ void DocumentPaintView(cairo_t* cr);
 // function removes it.
 void DocumentSetOverlayPainter(std::function<void(cairo_t*)> painter);
 
-// Renders the front view and its overlay into a PNG, written atomically.
+// Renders the front view and its overlay into a PNG: its bytes, or the
+// file written atomically.
+bool DocumentToPng(std::string* bytes, std::string* error);
 bool DocumentWritePng(const std::string& path, std::string* error);
 bool DocumentWriteSvg(const std::string& path, std::string* error);
 

@@ -7,6 +7,7 @@
 #include "document/document_output.h"
 #include "frame/host.h"
 #include "frame/session.h"
+#include "util/files.h"
 #include "util/png_file.h"
 
 namespace drawhost {
@@ -105,7 +106,7 @@ void PaintArt(cairo_t* cr, const Art& art) {
 }
 
 struct Registration {
-    Registration() { SessionAddOutputFile("--png", DocumentWritePng); }
+    Registration() { SessionAddOutputFile("--png", DocumentToPng); }
 } registration;
 
 }  // namespace
@@ -129,7 +130,7 @@ void DocumentPaintView(cairo_t* cr) {
     cairo_restore(cr);
 }
 
-bool DocumentWritePng(const std::string& path, std::string* error) {
+bool DocumentToPng(std::string* bytes, std::string* error) {
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kViewWidth, kViewHeight);
     cairo_t* cr = cairo_create(surface);
     DocumentPaintView(cr);
@@ -139,9 +140,14 @@ bool DocumentWritePng(const std::string& path, std::string* error) {
         cairo_restore(cr);
     }
     cairo_destroy(cr);
-    bool written = WriteSurfacePng(surface, path, error);
+    bool encoded = EncodeSurfacePng(surface, bytes, error);
     cairo_surface_destroy(surface);
-    return written;
+    return encoded;
+}
+
+bool DocumentWritePng(const std::string& path, std::string* error) {
+    std::string bytes;
+    return DocumentToPng(&bytes, error) && WriteFileAtomically(path, bytes, error);
 }
 
 }  // namespace drawhost

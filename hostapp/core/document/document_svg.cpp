@@ -3,7 +3,8 @@
 #include <cmath>
 #include <cctype>
 #include <cstdio>
-#include <set>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "document/document.h"
 #include "document/document_output.h"
@@ -11,12 +12,16 @@
 #include "frame/host.h"
 #include "frame/session.h"
 #include "util/files.h"
+#include "util/utf8.h"
 
 namespace drawhost {
 
 namespace {
 
-std::string Escape(const std::string& text) {
+// Texts come from scripts (checked) and from plug-ins (not): bytes that are
+// not UTF-8 become U+FFFD, so the file stays what it declares.
+std::string Escape(const std::string& raw) {
+    std::string text = Utf8Repaired(raw);
     std::string out;
     for (unsigned char c : text) {
         switch (c) {
@@ -68,7 +73,10 @@ private:
     void Common(const Art& art);
 
     std::string out_;
-    std::set<std::string> ids_;
+    std::unordered_set<std::string> ids_;
+    // Per base name, the suffix to try next: probing "path", "path-2", ...
+    // from the start for every unnamed path made the writing quadratic.
+    std::unordered_map<std::string, int> nextSuffix_;
 };
 
 std::string SvgWriter::UniqueId(const std::string& name, const char* fallback) {
@@ -76,8 +84,14 @@ std::string SvgWriter::UniqueId(const std::string& name, const char* fallback) {
     for (unsigned char c : name) base += (std::isalnum(c) || c == '-' || c == '.') ? static_cast<char>(c) : '_';
     if (base.empty() || !std::isalpha(static_cast<unsigned char>(base[0]))) base = fallback + ("-" + base);
     if (base.back() == '-') base.pop_back();
+    // An id taken by a name ("path-3" named so) is skipped; the counter
+    // never goes back, so each base is probed once per id handed out.
+    auto [next, fresh] = nextSuffix_.try_emplace(base, 2);
     std::string id = base;
-    for (int n = 2; ids_.count(id); ++n) id = base + "-" + std::to_string(n);
+    if (!fresh || ids_.count(id)) {
+        do id = base + "-" + std::to_string(next->second++);
+        while (ids_.count(id));
+    }
     ids_.insert(id);
     return id;
 }
@@ -208,7 +222,12 @@ std::string SvgWriter::Write() {
 }
 
 struct Registration {
-    Registration() { SessionAddOutputFile("--svg", DocumentWriteSvg); }
+    Registration() {
+        SessionAddOutputFile("--svg", [](std::string* content, std::string*) {
+            *content = DocumentToSvg();
+            return true;
+        });
+    }
 } registration;
 
 }  // namespace

@@ -53,6 +53,7 @@ void HostReset() {
     h.current = nullptr;
     h.messageDepth = 0;
     h.modalPump = nullptr;
+    h.modalDepth = 0;
     for (auto& hook : ResetHooks()) hook();
 }
 
@@ -112,12 +113,18 @@ HostErr HostSend(LoadedPlugin& plugin, const char* caller, const char* selector,
 
 bool HostRunModal(const std::function<bool()>& done) {
     Host& h = TheHost();
+    ++h.modalDepth;
+    bool answered = true;
     while (!done()) {
         // A copy: the input being run may install a pump of its own meanwhile.
         std::function<bool()> pump = h.modalPump;
-        if (!pump || !pump()) return done();
+        if (!pump || !pump()) {
+            answered = done();
+            break;
+        }
     }
-    return true;
+    --h.modalDepth;
+    return answered;
 }
 
 void HostAddDumpSection(const char* key, std::function<void(JsonWriter&)> write) {

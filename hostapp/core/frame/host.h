@@ -65,6 +65,7 @@ struct Host {
     // runner: one script line; a test: its own steps). False when there is
     // no more input: the modal loop then gives up.
     std::function<bool()> modalPump;
+    int modalDepth = 0;                   // modal loops running (HostRunModal): input outside them is held back
 };
 
 Host& TheHost();

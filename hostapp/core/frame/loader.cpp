@@ -1,6 +1,8 @@
 #include "frame/loader.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cstdlib>
 #include <dirent.h>
 #include <dlfcn.h>
@@ -27,9 +29,22 @@ std::vector<std::function<void()>>& BeforeStartHooks() {
     return hooks;
 }
 
-bool IsDirectory(const std::string& path) {
+// A folder (through links). False with *why: a link to nothing, a loop of
+// links, something else than a folder.
+bool BundleFolder(const std::string& path, std::string* why) {
     struct stat st;
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return true;
+        *why = "not a bundle folder (it is " + FileTypeName(st.st_mode) + ")";
+        return false;
+    }
+    int failure = errno;
+    struct stat link;
+    bool isLink = ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode);
+    if (failure == ELOOP) *why = "a loop of symbolic links";
+    else if (isLink && failure == ENOENT) *why = "a symbolic link to nothing";
+    else *why = std::strerror(failure);
+    return false;
 }
 
 // Opens the module and resolves the named entry point.
@@ -63,6 +78,26 @@ std::string BundleName(const LoadedPlugin& p) {
     return slash == std::string::npos ? p.folder : p.folder.substr(slash + 1);
 }
 
+// A loaded plug-in whose module is the same file as `p`'s (the same handle
+// from dlopen, or one file under two names): starting it twice would hand
+// one module "Startup" twice.
+const LoadedPlugin* SameModuleAs(const LoadedPlugin& p) {
+    FileTarget mine, theirs;
+    std::string why;
+    bool resolved = ResolveFile(p.modulePath, &mine, &why);
+    for (auto& q : TheHost().plugins) {
+        if (q->module && q->module == p.module) return q.get();
+        if (resolved && ResolveFile(q->modulePath, &theirs, &why) && SameFile(mine, theirs)) return q.get();
+    }
+    return nullptr;
+}
+
+const LoadedPlugin* HostFindPluginNamed(const std::string& name) {
+    for (auto& q : TheHost().plugins)
+        if (q->name == name) return q.get();
+    return nullptr;
+}
+
 }  // namespace
 
 void HostAddAfterStartHook(std::function<void()> hook) { AfterStartHooks().push_back(std::move(hook)); }
@@ -76,39 +111,61 @@ int HostLoadPlugins(const std::string& folder) {
     Host& h = TheHost();
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) {
-        HostLog("drawhost: plug-ins folder " + folder + " cannot be read");
+        HostLog("drawhost: plug-ins folder " + folder + " cannot be read: " + std::strerror(errno));
         return 0;
     }
+    // Every entry but the hidden ones: what is not a bundle is said so.
     std::vector<std::string> names;
     while (dirent* e = ::readdir(dir)) {
         std::string n = e->d_name;
-        if (n != "." && n != ".." && IsDirectory(folder + "/" + n)) names.push_back(n);
+        if (!n.empty() && n[0] != '.') names.push_back(n);
     }
     ::closedir(dir);
     std::sort(names.begin(), names.end());
 
     int loaded = 0;
     for (const std::string& n : names) {
+        auto refuse = [&n](const std::string& why) { HostLog("drawhost: bundle " + n + " refused: " + why); };
         auto p = std::make_unique<LoadedPlugin>();
         p->folder = folder + "/" + n;
         p->modulePath = p->folder + "/module.so";
+        std::string why;
+        if (!BundleFolder(p->folder, &why)) {
+            refuse(why);
+            continue;
+        }
         std::string content, error;
         if (!ReadWholeFile(p->folder + "/PiPL.rsrc", &content, &error)) {
-            HostLog("drawhost: bundle " + n + " refused: no property list (PiPL.rsrc)");
+            refuse("no property list (" + error + ")");
             continue;
         }
         Pipl pipl;
         if (!ParsePipl(std::vector<uint8_t>(content.begin(), content.end()), &pipl, &error)) {
-            HostLog("drawhost: bundle " + n + " refused: " + error);
+            refuse(error);
             continue;
         }
         p->name = pipl.name;
         p->entryName = pipl.entryPoint;
         if (!OpenModule(*p, &error)) {
-            HostLog("drawhost: bundle " + n + " refused: " + error);
+            refuse(error);
+            continue;
+        }
+        // One plug-in, one copy: the first bundle (in name order) wins.
+        if (const LoadedPlugin* first = SameModuleAs(*p)) {
+            CloseModule(*p);
+            refuse("its module is " + BundleName(*first) + "'s module (one file); " + BundleName(*first) +
+                   " is loaded, this copy is not");
+            continue;
+        }
+        if (const LoadedPlugin* first = HostFindPluginNamed(p->name)) {
+            CloseModule(*p);
+            refuse("the plug-in '" + p->name + "' is already loaded from bundle " + BundleName(*first));
             continue;
         }
         HostLog("drawhost: loaded " + n + " (" + p->name + ")");
+        if (!BundleFolder(p->folder + "/resources", &why))
+            HostLog("drawhost: bundle " + n + " has no resources folder (" + why +
+                    "): its strings, menus, icons and pictures will be missing");
         h.plugins.push_back(std::move(p));
         ++loaded;
     }

@@ -18,8 +18,10 @@ void WriteInt(std::vector<uint8_t>& b, int32_t v) {
     for (int i = 0; i < 4; ++i) b.push_back(uint8_t(u >> (8 * i)));
 }
 
-// A zero-padded text: everything up to the first zero byte, which must exist.
+// A zero-padded text: everything up to the first zero byte, which must
+// exist. A property of length 0 holds no zero byte (and no buffer to search).
 bool PaddedText(const std::vector<uint8_t>& data, std::string* out) {
+    if (data.empty()) return false;
     const void* zero = std::memchr(data.data(), 0, data.size());
     if (!zero) return false;
     out->assign(reinterpret_cast<const char*>(data.data()), static_cast<const uint8_t*>(zero) - data.data());
@@ -94,6 +96,11 @@ bool ParsePipl(const std::vector<uint8_t>& bytes, Pipl* pipl, std::string* error
     }
     if (pipl->entryPoint.empty()) {
         *error = "no entry point named";
+        return false;
+    }
+    // The name is how the host tells plug-ins apart (and refuses a second copy).
+    if (pipl->name.empty()) {
+        *error = "no plug-in name";
         return false;
     }
     return true;

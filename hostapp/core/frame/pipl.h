@@ -30,7 +30,8 @@ struct Pipl {
 };
 
 // Parses a property list. False with *error on any malformation: short file,
-// lengths past the end, a missing or wrong kind, version or entry point.
+// lengths past the end, a missing or wrong kind, version or entry point, a
+// missing or empty plug-in name.
 bool ParsePipl(const std::vector<uint8_t>& bytes, Pipl* pipl, std::string* error);
 
 // Encodes properties in the file format above (used by the resource compiler

@@ -19,6 +19,19 @@ struct MenuResourceEntry {
 
 std::string HostResourcePath(const LoadedPlugin& plugin, const std::string& relative);
 
+// A resource a plug-in asked for and cannot have (missing, unreadable, not a
+// regular file, not what it should hold): logged once per resource and
+// session, with the reason.
+void HostResourceRefused(const LoadedPlugin& plugin, const std::string& relative, const std::string& why);
+
+// The whole resource file, read without blocking; false (and logged) when
+// it cannot be read.
+bool HostReadResource(const LoadedPlugin& plugin, const std::string& relative, std::string* content);
+
+// The path of a resource file that is a readable regular file, for readers
+// that open it themselves (images); empty (and logged) otherwise.
+std::string HostResourceFile(const LoadedPlugin& plugin, const std::string& relative);
+
 // String `index` (from 1) of list `listId`. False when the list or the index does not exist.
 bool HostGetIndexString(const LoadedPlugin& plugin, int listId, int index, std::string* text);
 

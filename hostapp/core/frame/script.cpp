@@ -2,9 +2,12 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 
 #include "frame/host.h"
+#include "frame/input_rules.h"
+#include "util/utf8.h"
 
 namespace drawhost {
 
@@ -43,6 +46,12 @@ double ScriptArgs::Number(size_t i) const {
     const char* begin = w.data();
     if (!w.empty() && w[0] == '+') ++begin;
     auto res = std::from_chars(begin, w.data() + w.size(), v);
+    if (res.ec == std::errc::result_out_of_range && res.ptr == w.data() + w.size()) {
+        // A number, but not one a double holds: say which way it overflows.
+        bool tiny = std::fabs(std::strtod(w.c_str(), nullptr)) < 1.0;
+        throw ScriptError("'" + w + "' is " +
+                          (tiny ? "too close to zero to be represented (write 0)" : "too large to be represented"));
+    }
     if (res.ec != std::errc() || res.ptr != w.data() + w.size())
         throw ScriptError("'" + w + "' is not a number");
     if (!std::isfinite(v)) throw ScriptError("'" + w + "' is not a finite number");
@@ -59,8 +68,10 @@ int ScriptArgs::Int(size_t i) const {
     const std::string& w = Str(i);
     long long v = 0;
     auto res = std::from_chars(w.data(), w.data() + w.size(), v);
-    if (res.ec != std::errc() || res.ptr != w.data() + w.size() || v < INT32_MIN || v > INT32_MAX)
+    if (res.ptr != w.data() + w.size() || (res.ec != std::errc() && res.ec != std::errc::result_out_of_range))
         throw ScriptError("'" + w + "' is not a whole number");
+    if (res.ec != std::errc() || v < INT32_MIN || v > INT32_MAX)
+        throw ScriptError("'" + w + "' is out of range (a whole number from -2147483648 to 2147483647)");
     return static_cast<int>(v);
 }
 
@@ -117,7 +128,11 @@ bool ScriptSplit(const std::string& line, std::vector<std::string>* words, std::
 }
 
 ScriptRunner::ScriptRunner(std::string fileName, std::vector<std::string> lines)
-    : file_(std::move(fileName)), lines_(std::move(lines)) {}
+    : file_(std::move(fileName)), lines_(std::move(lines)) {
+    // Editors that save "UTF-8 with BOM" put one before the first command.
+    static const char kByteOrderMark[] = "\xEF\xBB\xBF";
+    if (!lines_.empty() && lines_[0].rfind(kByteOrderMark, 0) == 0) lines_[0].erase(0, 3);
+}
 
 bool ScriptRunner::AtEnd() const {
     for (size_t i = next_; i < lines_.size(); ++i) {
@@ -131,7 +146,8 @@ bool ScriptRunner::AtEnd() const {
 void ScriptRunner::Fail(const std::string& message) {
     if (failed_) return;
     failed_ = true;
-    error_ = file_ + ":" + std::to_string(current_ + 1) + ": " + message;
+    // One printable line, whatever bytes the script held.
+    error_ = ShowBytes(file_ + ":" + std::to_string(current_ + 1) + ": " + message);
 }
 
 bool ScriptRunner::RunNextLine() {
@@ -144,6 +160,19 @@ bool ScriptRunner::RunNextLine() {
             return false;
         }
         if (words.empty()) continue;
+        for (const std::string& w : words) {
+            if (!Utf8Valid(w)) {
+                Fail("'" + w + "' is not UTF-8 text");
+                return false;
+            }
+            // A quoted tab is text; other control bytes are no part of one.
+            for (unsigned char c : w) {
+                if ((c < 0x20 && c != '\t') || c == 0x7f) {
+                    Fail("'" + w + "' holds a control character");
+                    return false;
+                }
+            }
+        }
         if (TheHost().quitting) {
             Fail("'" + words[0] + "' after quit");
             return false;
@@ -156,6 +185,7 @@ bool ScriptRunner::RunNextLine() {
         std::string name = words[0];
         words.erase(words.begin());
         try {
+            HostCheckInputAllowed(name);
             it->second.run(ScriptArgs(name, std::move(words)));
         } catch (const ScriptError& e) {
             Fail(e.what());

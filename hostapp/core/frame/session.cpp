@@ -2,13 +2,14 @@
 
 #include <cstdio>
 #include <map>
-#include <memory>
+#include <sys/stat.h>
 
 #include "frame/host.h"
 #include "frame/loader.h"
 #include "frame/script.h"
 #include "util/files.h"
 #include "util/json_writer.h"
+#include "util/utf8.h"
 
 #ifndef DRAWHOST_DEFAULT_PLUGINS
 #define DRAWHOST_DEFAULT_PLUGINS "plugins"
@@ -23,6 +24,18 @@ struct OptionEntry {
     std::function<bool(const std::string&, std::string*)> apply;
 };
 
+struct OutputEntry {
+    std::string flag;
+    std::string path;   // given on the command line; empty when not
+    std::function<bool(std::string*, std::string*)> produce;
+};
+
+struct KeptEntry {
+    std::function<SessionFile()> locate;
+    std::function<bool(FileBatch&, std::string*)> write;
+};
+
+// Registered at static initialisation (the outputs in registration order).
 std::map<std::string, OptionEntry>& Options() {
     static std::map<std::string, OptionEntry> options;
     return options;
@@ -31,19 +44,29 @@ std::vector<std::function<bool(std::string*)>>& Finishers() {
     static std::vector<std::function<bool(std::string*)>> finishers;
     return finishers;
 }
+std::vector<OutputEntry>& Outputs() {
+    static std::vector<OutputEntry> outputs;
+    return outputs;
+}
+std::vector<KeptEntry>& KeptFiles() {
+    static std::vector<KeptEntry> kept;
+    return kept;
+}
 
 bool gStarted = false;
 std::string gLogPath;
-std::string gDumpPath;
 // The dump as it stood when the plug-ins were shut down: their windows are
 // part of it and close at shut-down. Empty until then.
 std::string gDumpAtQuit;
+bool gDumpWanted = false;
 
 ResetRegistrar resetSession([] {
     gStarted = false;
     gLogPath.clear();
-    gDumpPath.clear();
     gDumpAtQuit.clear();
+    gDumpWanted = false;
+    for (OutputEntry& o : Outputs()) o.path.clear();
+    FilesClearReserved();
 });
 
 std::string DumpNow() {
@@ -51,6 +74,15 @@ std::string DumpNow() {
     HostWriteDump(json);
     return json.Text() + "\n";
 }
+
+struct DumpRegistration {
+    DumpRegistration() {
+        SessionAddOutputFile("--dump", [](std::string* content, std::string*) {
+            *content = gDumpAtQuit.empty() ? DumpNow() : gDumpAtQuit;
+            return true;
+        });
+    }
+} dumpRegistration;
 
 std::vector<std::string> ReadLines(const std::string& content) {
     std::vector<std::string> lines;
@@ -68,9 +100,107 @@ std::vector<std::string> ReadLines(const std::string& content) {
 }
 
 void Usage() {
-    std::fprintf(stderr, "usage: drawhost run SCRIPT [--plugins DIR] [--log FILE] [--dump FILE]");
+    std::fprintf(stderr, "usage: drawhost run SCRIPT [--plugins DIR] [--log FILE]");
     for (auto& [flag, entry] : Options()) std::fprintf(stderr, " [%s %s]", flag.c_str(), entry.help.c_str());
     std::fprintf(stderr, "\n");
+}
+
+void Say(const std::string& message) { std::fprintf(stderr, "drawhost: %s\n", ShowBytes(message).c_str()); }
+
+// A file the session names: the script, an output (the log among them), a
+// kept file (the preference file).
+enum class FileUse { Script, Output, Kept };
+struct NamedFile {
+    std::string name;   // "the script", "--svg", "--prefs", "the preference file"
+    std::string path;
+    FileUse use;
+    FileTarget target;
+};
+
+std::string Role(const NamedFile& f) { return f.name.rfind("--", 0) == 0 ? "the " + f.name + " file" : f.name; }
+
+// Every file of the session, checked before anything runs. 0 when they may
+// be used, else the exit code after the message.
+int CheckFiles(const std::string& scriptPath, std::vector<NamedFile>* files) {
+    std::vector<NamedFile> all;
+    all.push_back({"the script", scriptPath, FileUse::Script, {}});
+    for (const OutputEntry& o : Outputs())
+        if (!o.path.empty()) all.push_back({o.flag, o.path, FileUse::Output, {}});
+    if (!gLogPath.empty()) all.push_back({"--log", gLogPath, FileUse::Output, {}});
+    for (const KeptEntry& k : KeptFiles()) {
+        SessionFile f = k.locate();
+        if (!f.path.empty()) all.push_back({f.name, f.path, FileUse::Kept, {}});
+    }
+    for (NamedFile& f : all) {
+        std::string why;
+        bool resolved = ResolveFile(f.path, &f.target, &why);
+        // Outputs need their folder now; the script's reading and the
+        // preference file's first saving report their own faults.
+        if (!resolved && f.use == FileUse::Output) {
+            Say(f.name + ": cannot write " + why);
+            return 1;
+        }
+        if (!resolved) f.target = FileTarget{};
+        if (f.use != FileUse::Script && f.target.exists && !S_ISREG(f.target.mode)) {
+            Say(f.name + ": " + f.path + " is " + FileTypeName(f.target.mode) +
+                ", not a regular file; drawhost replaces only regular files");
+            return 2;
+        }
+    }
+    for (size_t i = 0; i < all.size(); ++i) {
+        for (size_t k = i + 1; k < all.size(); ++k) {
+            if (all[i].target.path.empty() || all[k].target.path.empty()) continue;
+            if (SameFile(all[i].target, all[k].target)) {
+                Say(all[i].name + " and " + all[k].name + " name the same file (" + all[k].target.path +
+                    "); nothing was run or written");
+                return 2;
+            }
+        }
+    }
+    *files = std::move(all);
+    return 0;
+}
+
+// Reserves the session's files against other writes and clears what a
+// killed session left half-written beside them.
+void OpenFiles(const std::vector<NamedFile>& files) {
+    for (const NamedFile& f : files) {
+        if (f.target.path.empty()) continue;
+        FilesReserve(f.target, Role(f));
+        if (f.use == FileUse::Script) continue;
+        for (const std::string& stale : RemoveStaleTemporaries(f.target))
+            HostLog("drawhost: removed " + stale + ", left by a session that was stopped while writing");
+    }
+}
+
+// The outputs and the kept files of a successful run, written together.
+int WriteOutputs() {
+    int exitCode = 0;
+    FileBatch batch;
+    std::string error;
+    for (const OutputEntry& o : Outputs()) {
+        if (o.path.empty()) continue;
+        std::string content;
+        if (!o.produce(&content, &error)) {
+            Say(o.flag + ": " + error + "; no output was written");
+            return 1;
+        }
+        batch.Add(o.path, std::move(content));
+    }
+    // A kept file that must not be written (it could not be read) is
+    // reported; the outputs are still the user's work and are written.
+    for (const KeptEntry& k : KeptFiles()) {
+        if (!k.write(batch, &error)) {
+            Say(error);
+            exitCode = 1;
+        }
+    }
+    if (!batch.Commit(&error)) {
+        Say(error + "; no output was written");
+        HostLog("drawhost: " + error + "; no output was written");
+        return 1;
+    }
+    return exitCode;
 }
 
 }  // namespace
@@ -82,19 +212,17 @@ void SessionAddOption(const char* flag, const char* help,
 
 void SessionAddFinisher(std::function<bool(std::string*)> finish) { Finishers().push_back(std::move(finish)); }
 
-void SessionAddOutputFile(const char* flag, std::function<bool(const std::string&, std::string*)> write) {
-    // The path lives as long as the process; a reset forgets it.
-    auto path = std::make_shared<std::string>();
-    HostAddResetHook([path] { path->clear(); });
-    SessionAddOption(flag, "FILE", [path](const std::string& value, std::string* error) {
-        if (value.empty()) {
-            *error = "needs a file name";
-            return false;
-        }
-        *path = value;
+void SessionAddOutputFile(const char* flag, std::function<bool(std::string*, std::string*)> produce) {
+    size_t index = Outputs().size();
+    Outputs().push_back({flag, std::string(), std::move(produce)});
+    SessionAddOption(flag, "FILE", [index](const std::string& value, std::string*) {
+        Outputs()[index].path = value;
         return true;
     });
-    SessionAddFinisher([path, write](std::string* error) { return path->empty() || write(*path, error); });
+}
+
+void SessionAddKeptFile(std::function<SessionFile()> locate, std::function<bool(FileBatch&, std::string*)> write) {
+    KeptFiles().push_back({std::move(locate), std::move(write)});
 }
 
 bool SessionStarted() { return gStarted; }
@@ -109,7 +237,7 @@ void SessionStart() {
 
 void SessionQuit() {
     if (!gStarted) return;
-    if (!gDumpPath.empty()) gDumpAtQuit = DumpNow();
+    if (gDumpWanted) gDumpAtQuit = DumpNow();
     HostShutdownPlugins();
     gStarted = false;
 }
@@ -124,34 +252,42 @@ int SessionRun(const std::vector<std::string>& args) {
     for (size_t i = 2; i < args.size(); ++i) {
         const std::string& flag = args[i];
         if (i + 1 >= args.size()) {
-            std::fprintf(stderr, "drawhost: %s needs a value\n", flag.c_str());
+            Say(flag + " needs a value");
             return 2;
         }
         const std::string& value = args[++i];
         std::string error;
+        auto option = Options().find(flag);
+        if (flag != "--plugins" && flag != "--log" && option == Options().end()) {
+            Say("unknown option " + flag);
+            Usage();
+            return 2;
+        }
+        if (value.empty()) {
+            Say(flag + " needs a " + (flag == "--plugins" ? "folder" : "file") + " name, not an empty one");
+            return 2;
+        }
         if (flag == "--plugins") {
             h.pluginsDir = value;
         } else if (flag == "--log") {
             gLogPath = value;
-        } else if (flag == "--dump") {
-            gDumpPath = value;
-        } else if (auto it = Options().find(flag); it != Options().end()) {
-            if (!it->second.apply(value, &error)) {
-                std::fprintf(stderr, "drawhost: %s: %s\n", flag.c_str(), error.c_str());
-                return 2;
-            }
-        } else {
-            std::fprintf(stderr, "drawhost: unknown option %s\n", flag.c_str());
-            Usage();
+        } else if (!option->second.apply(value, &error)) {
+            Say(flag + ": " + error);
             return 2;
         }
     }
+    for (const OutputEntry& o : Outputs())
+        if (o.flag == "--dump") gDumpWanted = !o.path.empty();
+
+    std::vector<NamedFile> files;
+    if (int refused = CheckFiles(scriptPath, &files)) return refused;
     std::string content, error;
-    if (!ReadWholeFile(scriptPath, &content, &error)) {
-        std::fprintf(stderr, "drawhost: %s\n", error.c_str());
+    if (!ReadInputFile(scriptPath, &content, &error)) {
+        Say(error);
         return 2;
     }
     h.echoLog = gLogPath.empty();
+    OpenFiles(files);
 
     ScriptRunner runner(scriptPath, ReadLines(content));
     h.modalPump = [&runner] { return runner.RunNextLine(); };
@@ -164,31 +300,28 @@ int SessionRun(const std::vector<std::string>& args) {
         std::fprintf(stderr, "%s\n", runner.Error().c_str());
         HostLog("error: " + runner.Error());
         exitCode = 2;
-    } else {
-        if (!gDumpPath.empty()) {
-            std::string dump = gDumpAtQuit.empty() ? DumpNow() : gDumpAtQuit;
-            if (!WriteFileAtomically(gDumpPath, dump, &error)) {
-                std::fprintf(stderr, "drawhost: %s\n", error.c_str());
-                exitCode = 1;
-            }
-        }
-        for (auto& finish : Finishers()) {
-            if (!finish(&error)) {
-                std::fprintf(stderr, "drawhost: %s\n", error.c_str());
-                exitCode = 1;
-            }
+    }
+    for (auto& finish : Finishers()) {
+        if (exitCode == 0 && !finish(&error)) {
+            Say(error);
+            HostLog("error: " + error);
+            exitCode = 2;
         }
     }
+    if (exitCode == 0) exitCode = WriteOutputs();
+    else HostLog("drawhost: the run failed: no output and no preference was written");
     if (!gLogPath.empty()) {
         std::string text;
         for (const std::string& line : h.log) text += line + "\n";
-        if (!WriteFileAtomically(gLogPath, text, &error)) {
-            std::fprintf(stderr, "drawhost: %s\n", error.c_str());
+        FileBatch log;
+        log.Add(gLogPath, text);
+        if (!log.Commit(&error)) {
+            Say(error);
             if (exitCode == 0) exitCode = 1;
         }
     }
     // Everything is written: give back what the subsystems hold (documents,
-    // dialogs, cached images) before the process ends.
+    // dialogs, cached images, the preference file's lock) before the process ends.
     HostReset();
     return exitCode;
 }

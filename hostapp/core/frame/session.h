@@ -1,6 +1,13 @@
-// A session of the host: its command-line options and what it writes when
-// it ends. Subsystems add their own options (--prefs, --svg, --png...) and
-// the outputs they write at the end.
+// A session of the host: its command-line options, the files it reads and
+// writes, and what it writes when it ends. Subsystems add their own options
+// (--prefs, --svg, --png...) and the outputs they write at the end.
+//
+// Before the script runs, the session refuses at once (nothing written):
+// an empty file name, the script, the preference file and the outputs
+// naming one file, any of them that exists but is not a regular file, and
+// an output whose folder does not exist. At the end, the outputs and the
+// preference file are written together, whole or not at all, and only when
+// the run succeeded; the log is always written.
 #pragma once
 #include <functional>
 #include <string>
@@ -8,21 +15,36 @@
 
 namespace drawhost {
 
+class FileBatch;
+
 // An option "--flag VALUE"; `apply` receives the value while the command
 // line is read (before the script runs). False with *error refuses it.
 void SessionAddOption(const char* flag, const char* help,
                       std::function<bool(const std::string& value, std::string* error)> apply);
 
-// Work done once the script has run: `finish` writes its output (whole or
-// not at all). False with *error when it could not.
+// A check made once the script has run, before anything is written: false
+// with *error fails the session, and nothing but the log is written.
 void SessionAddFinisher(std::function<bool(std::string* error)> finish);
 
-// An output file named by "--flag FILE": `write` runs at the end of a
-// successful session when the option was given.
-void SessionAddOutputFile(const char* flag, std::function<bool(const std::string& path, std::string* error)> write);
+// An output file named by "--flag FILE": when the option was given and the
+// run succeeded, `produce` gives the file's whole content, which is
+// written with the other outputs.
+void SessionAddOutputFile(const char* flag, std::function<bool(std::string* content, std::string* error)> produce);
 
-// Runs `drawhost run SCRIPT [options]`; returns the process exit code
-// (0 success, 2 a bad script line or bad option, 1 an output that could not be written).
+// A file the session reads and rewrites besides the outputs (the preference
+// file). `locate` answers its name in messages ("--prefs") and its path, or
+// an empty path when there is none; `write` adds it to the batch written at
+// the end of a successful run (false with *error when it must not be).
+struct SessionFile {
+    std::string name;
+    std::string path;
+};
+void SessionAddKeptFile(std::function<SessionFile()> locate,
+                        std::function<bool(FileBatch& batch, std::string* error)> write);
+
+// Runs `drawhost run SCRIPT [options]`; returns the process exit code:
+// 0 success; 2 a bad option, a refused arrangement of files, a bad script
+// line or a failed check; 1 an output that cannot be written.
 int SessionRun(const std::vector<std::string>& args);
 
 // Starts the plug-ins of the plug-ins folder (the "start" command).

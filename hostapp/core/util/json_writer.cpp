@@ -4,9 +4,13 @@
 #include <cmath>
 #include <cstdio>
 
+#include "util/utf8.h"
+
 namespace drawhost {
 
-std::string JsonEscape(std::string_view text) {
+// Bytes that are not UTF-8 (a plug-in's text) become U+FFFD: JSON is UTF-8.
+std::string JsonEscape(std::string_view raw) {
+    std::string text = Utf8Repaired(std::string(raw));
     std::string out;
     out.reserve(text.size() + 2);
     for (unsigned char c : text) {

@@ -15,15 +15,19 @@ cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned in
 
 }  // namespace
 
-bool WriteSurfacePng(cairo_surface_t* surface, const std::string& path, std::string* error) {
-    std::string bytes;
-    cairo_status_t status = cairo_surface_write_to_png_stream(surface, AppendBytes, &bytes);
+bool EncodeSurfacePng(cairo_surface_t* surface, std::string* bytes, std::string* error) {
+    bytes->clear();
+    cairo_status_t status = cairo_surface_write_to_png_stream(surface, AppendBytes, bytes);
     if (status != CAIRO_STATUS_SUCCESS) {
         if (error) *error = std::string("the image could not be encoded: ") + cairo_status_to_string(status);
         return false;
     }
-    std::string ignored;
-    return WriteFileAtomically(path, bytes, error ? error : &ignored);
+    return true;
+}
+
+bool WriteSurfacePng(cairo_surface_t* surface, const std::string& path, std::string* error) {
+    std::string bytes, ignored;
+    return EncodeSurfacePng(surface, &bytes, error) && WriteFileAtomically(path, bytes, error ? error : &ignored);
 }
 
 }  // namespace drawhost

@@ -1,0 +1,16 @@
+# A FIFO where drawhost expects a file never makes it wait: the property
+# list, an icon, a snapshot. (drawhost_run stops a run that hangs.)
+include(${CMAKE_CURRENT_LIST_DIR}/drawhost_run.cmake)
+file(MAKE_DIRECTORY ${WORK}/plugins)
+sh("cp -r ${PLUGINS}/Orbiquad plugins/A && mkdir plugins/B && cp plugins/A/module.so plugins/B/ && mkfifo plugins/B/PiPL.rsrc && mkfifo fifo.png")
+file(WRITE ${WORK}/s.txt "start\ntoolbox-snapshot fifo.png\n")
+drawhost_run(s.txt --plugins plugins --prefs prefs.txt)
+if(RC STREQUAL "Process terminated due to timeout")
+  message(FATAL_ERROR "drawhost hung on a FIFO\n${OUT}")
+endif()
+expect_rc(2 "a FIFO as a snapshot")
+expect_text("bundle B refused: no property list (cannot read plugins/B/PiPL.rsrc: it is a FIFO, not a regular file)"
+            "a FIFO as the property list")
+expect_text("startup A -> 0" "the good bundle")
+expect_text("s.txt:2: cannot write fifo.png: it is a FIFO, not a regular file" "a FIFO as a snapshot")
+sh("test -p fifo.png")

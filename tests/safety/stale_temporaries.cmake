@@ -1,0 +1,26 @@
+# Temporary files that a session killed while writing left beside its
+# outputs are removed by the next session on those outputs, and only those
+# of processes that are gone.
+include(${CMAKE_CURRENT_LIST_DIR}/drawhost_run.cmake)
+# The id of a process that has ended.
+execute_process(COMMAND sh -c "echo $$" OUTPUT_VARIABLE gone OUTPUT_STRIP_TRAILING_WHITESPACE)
+file(WRITE ${WORK}/s.txt "start\n")
+file(WRITE ${WORK}/out.svg.tmp-${gone} "half an SVG")
+file(WRITE ${WORK}/prefs.txt.tmp-${gone} "half the preferences")
+file(WRITE ${WORK}/out.svg.tmp-1 "process 1 runs: still being written")
+file(WRITE ${WORK}/other.svg.tmp-${gone} "not an output of this session")
+file(MAKE_DIRECTORY ${WORK}/out.svg.tmp-${gone}9)
+drawhost_run(s.txt --plugins ${PLUGINS} --svg out.svg --prefs prefs.txt --log log.txt)
+expect_rc(0 "stale temporaries")
+expect_missing(out.svg.tmp-${gone} "a stale temporary of --svg")
+expect_missing(prefs.txt.tmp-${gone} "a stale temporary of --prefs")
+foreach(kept out.svg.tmp-1 other.svg.tmp-${gone} out.svg.tmp-${gone}9)
+  if(NOT EXISTS ${WORK}/${kept})
+    message(FATAL_ERROR "${kept} was removed")
+  endif()
+endforeach()
+file(READ ${WORK}/log.txt log)
+string(FIND "${log}" "removed ${WORK}/out.svg.tmp-${gone}, left by a session that was stopped while writing" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "the removal is not logged:\n${log}")
+endif()
