@@ -127,6 +127,11 @@ protected:
                     const qzv::ShapePath placed = qzv::PlacedPath(qzv::BuildArcPath(
                         base, 5 + unit(rng) * 80, (unit(rng) - 0.5f) * 6, unit(rng) * 6, rng() % 2, rng() % 2));
                     segs.assign(placed.seg, placed.seg + placed.count);
+                    if (rng() % 2)   // handles a little off the tangents, retracted ones kept
+                        for (PathSegment& s : segs) {
+                            if (!qzv::PointsEqual(s.in, s.p)) s.in.v += offset(rng) / 200;
+                            if (!qzv::PointsEqual(s.out, s.p)) s.out.h += offset(rng) / 200;
+                        }
                     circles_.push_back({base, placed.count > 0 ? qzv::PointDistance(base, segs[0].p) : 0.0f});
                     closed = rng() % 2;
                 } else if (kind == 7 && !laid_.empty()) {   // a copy of earlier art: coincident pieces
@@ -144,11 +149,19 @@ protected:
                 } else if (kind == 10) {        // a circle, then a line out of its centre across it
                     const float radius = 5 + unit(rng) * 40;
                     const qzv::ShapePath placed = qzv::PlacedPath(qzv::BuildCircle(radius, base, 0));
-                    NewPath(group, std::vector<PathSegment>(placed.seg, placed.seg + placed.count), true);
+                    const ArtHandle circle =
+                        NewPath(group, std::vector<PathSegment>(placed.seg, placed.seg + placed.count), true);
+                    if (rng() % 2) qzv::sTag->SetTag(circle, "modif", kTagTypeString, "jj");
                     circles_.push_back({base, radius});
                     const float a = unit(rng) * 6.2831855f;
-                    segs.push_back(Corner(base));
-                    segs.push_back(Corner(RealPoint{base.h + 2 * radius * std::cos(a), base.v + 2 * radius * std::sin(a)}));
+                    const RealPoint on{base.h + radius * std::cos(a), base.v + radius * std::sin(a)};
+                    if (rng() % 2) {   // along the radius: across the arc's chord
+                        segs.push_back(Corner(base));
+                        segs.push_back(Corner(RealPoint{base.h + 2 * radius * std::cos(a), base.v + 2 * radius * std::sin(a)}));
+                    } else {           // along the tangent: clear of the chord
+                        segs.push_back(Corner(RealPoint{on.h - 20 * std::sin(a), on.v + 20 * std::cos(a)}));
+                        segs.push_back(Corner(RealPoint{on.h + 20 * std::sin(a), on.v - 20 * std::cos(a)}));
+                    }
                     anchors_.push_back(RealPoint{base.h + radius * std::cos(a), base.v + radius * std::sin(a)});
                 } else {                        // a long straight line across others
                     segs.push_back(Corner(base));

@@ -39,9 +39,9 @@ LayerHandle SearchTest::NewLayer(const char* title) {
 }
 
 ArtHandle SearchTest::Path(const std::vector<PathSegment>& segments, bool closed) {
-    if (!layer_) NewLayer("Calque 1");
+    const Layer* layer = layer_ ? DocumentFindLayer(layer_) : DocumentLayerById(TheDocument().currentLayer);
     ArtHandle art = nullptr;
-    EXPECT_EQ(DocumentNewArt(kArtPath, kPlaceInsideOnTop, ArtHandleOf(DocumentFindLayer(layer_)->group), &art), kNoErr);
+    EXPECT_EQ(DocumentNewArt(kArtPath, kPlaceInsideOnTop, ArtHandleOf(layer->group), &art), kNoErr);
     EXPECT_EQ(qzv::sPath->SetPathSegmentCount(art, static_cast<int32_t>(segments.size())), kNoErr);
     if (!segments.empty()) {
         EXPECT_EQ(qzv::sPath->SetPathSegments(art, 0, static_cast<int32_t>(segments.size()), segments.data()), kNoErr);

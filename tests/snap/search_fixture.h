@@ -16,7 +16,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // A path in the current layer (a fresh one when there is none yet).
+    // A path on top of the layer made last (the document's first layer before any).
     ArtHandle Path(const std::vector<PathSegment>& segments, bool closed = false);
     ArtHandle Line(std::vector<RealPoint> anchors, bool closed = false);
     // A circle of four arcs as the tools draw it.
