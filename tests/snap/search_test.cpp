@@ -34,7 +34,7 @@ bool Finite(RealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
 using Tracking = SearchTest;
 
 // "Tolerance" 8 at 200 %: anchors within 4 points; at 800 % within 1 point,
-// while pieces are still found within 2 points (the text's example).
+// while pieces are still found within 2 points (a worked example).
 TEST_F(Tracking, AnchorToleranceIsScreenPixelsOverTheZoom) {
     Line({{0, 0}, {0, 100}});
     Zoom(2);
@@ -55,7 +55,7 @@ TEST_F(Tracking, AnchorToleranceIsScreenPixelsOverTheZoom) {
 
 // Near an anchor at a smooth joint of a circle at 800 %, the two pieces on
 // either side lie within 2 points: the second makes an intersection before
-// the anchor is ever within reach (the text's example).
+// the anchor is ever within reach (a worked example).
 TEST_F(Tracking, AtHighZoomTheSmoothJointOfACircleIsACrossing) {
     Circle({0, 0}, 50);
     Zoom(8);
