@@ -1,5 +1,5 @@
 // What the snap search finds, run in-process on drawhost's document: the
-// text's worked examples (tolerance and zoom, the smooth joint at 800 %, a
+// worked examples (tolerance and zoom, the smooth joint at 800 %, a
 // segment crossed by a circle, the closing piece, the re-editable arc), the
 // drag search's own rules, and the input the scan must survive: odd zooms
 // and tolerances, cursors that are no finite point, doubled anchors,
