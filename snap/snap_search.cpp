@@ -5,9 +5,16 @@
 // first target found stays recorded while the scan goes on; a second one
 // near the cursor makes an intersection and ends it, an anchor ends it at
 // once.
+//
+// Where the scan would read nonsense it holds back instead: a cursor that is
+// not a finite point finds nothing, a straight piece whose two ends coincide
+// is no segment, a crossing or a foot that comes out infinite or NaN is
+// replaced by the sample found on the piece, and the label box saturates at
+// the ends of the view's integer range.
 #include "snap/snap_search.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "geometry/constructions.h"
 #include "geometry/host/shape_art.h"
@@ -61,6 +68,7 @@ void ReadSegment(ArtHandle path, int32_t index, PathSegment* into) {
     if (sPath->GetPathSegments(path, index, 1, &read) == kNoErr) *into = read;
 }
 
+// A zoom of 0, a negative one or one that is not finite counts as 100 %.
 float ViewZoom(ViewHandle view) {
     float zoom = 1.0f;
     if (!view || sDocumentView->GetZoom(view, &zoom) != kNoErr || !(zoom > 0.0f) || !std::isfinite(zoom)) return 1.0f;
@@ -80,6 +88,12 @@ bool SampleNear(const RealPoint bezier[4], RealPoint cursor, RealPoint* at) {
     }
     return false;
 }
+
+bool Finite(RealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
+
+// A computed point the tools will take, or the sample on the piece when the
+// computation overflowed (nearly vertical pieces at extreme coordinates).
+RealPoint FiniteOr(RealPoint computed, RealPoint sample) { return Finite(computed) ? computed : sample; }
 
 bool ArtHas(ArtHandle art, const char* tag) {
     char value[8];
@@ -145,18 +159,18 @@ Outcome StraightFound(Scan& scan, RealPoint p0, RealPoint p3, RealPoint sample) 
     if (scan.kind == Search::kDragging) {
         if (scan.segmentFound && CrossesRecorded(scan, p0, p3)) {
             s.nearPoint = sample;
-            return Intersection(scan, IntersectLines(p0, p3, scan.recordStart, scan.recordEnd));
+            return Intersection(scan, FiniteOr(IntersectLines(p0, p3, scan.recordStart, scan.recordEnd), sample));
         }
         scan.segmentFound = true;
         ClearKinds(s, false);
         s.onSegment = true;
         SetCursor(scan, kCursorSegment);
         Record(scan, p0, p3);
-        s.nearPoint = CentreFootWanted() ? FootOfPerpendicular(gGlobals->tool.centre, p0, p3) : sample;
+        s.nearPoint = CentreFootWanted() ? FiniteOr(FootOfPerpendicular(gGlobals->tool.centre, p0, p3), sample) : sample;
         return Outcome::kGoOn;
     }
     if (scan.segmentFound && CrossesRecorded(scan, p0, p3))
-        return Intersection(scan, IntersectLines(p0, p3, scan.recordStart, scan.recordEnd));
+        return Intersection(scan, FiniteOr(IntersectLines(p0, p3, scan.recordStart, scan.recordEnd), sample));
     if (scan.curveFound && CrossesRecorded(scan, p0, p3)) return Intersection(scan, sample);
     scan.segmentFound = true;
     s.onSegment = true;
@@ -174,11 +188,7 @@ Outcome CurveFound(Scan& scan, RealPoint p0, RealPoint p3, RealPoint sample, boo
     const bool tracking = scan.kind == Search::kTracking;
     if (tracking && (scan.curveFound || scan.segmentFound)) return Intersection(scan, sample);
     scan.curveFound = true;
-    RealPoint centre;
-    float radius = 0.0f;
-    const bool arc = IsCircularArc(scan.cursor, scan.pair[0], scan.pair[1], scan.tolerance, &centre, &radius);
-    s.arcCentre = centre;
-    s.arcRadius = radius;
+    const bool arc = IsCircularArc(scan.cursor, scan.pair[0], scan.pair[1], scan.tolerance, &s.arcCentre, &s.arcRadius);
     if (!arc) {
         SetCursor(scan, kCursorCurve);
         if (!tracking) {
@@ -194,15 +204,15 @@ Outcome CurveFound(Scan& scan, RealPoint p0, RealPoint p3, RealPoint sample, boo
     ClearKinds(s, false);
     s.onArc = true;
     if (!tracking) {
-        if (CentreFootWanted()) s.nearPoint = FootOfPerpendicular(g->tool.centre, p0, p3);
+        if (CentreFootWanted()) s.nearPoint = FiniteOr(FootOfPerpendicular(g->tool.centre, p0, p3), sample);
         if (g->tool.circleContact1) return Outcome::kGoOn;
-        s.secondArc = ArcRecord{centre, radius, art};
+        s.secondArc = ArcRecord{s.arcCentre, s.arcRadius, art};
         s.snapPoint = p0;
         s.segmentEnd = p3;
         scan.recorded = false;
         return Outcome::kEnd;
     }
-    s.firstArc = ArcRecord{centre, radius, art};
+    s.firstArc = ArcRecord{s.arcCentre, s.arcRadius, art};
     if (scan.editable) {
         s.onEditableArc = true;
         if (!CentreFootWanted()) {
@@ -217,9 +227,14 @@ Outcome CurveFound(Scan& scan, RealPoint p0, RealPoint p3, RealPoint sample, boo
 }
 
 Outcome Sample(Scan& scan, const RealPoint bezier[4], bool closing, ArtHandle art) {
+    const bool straight = PointsEqual(bezier[1], bezier[0]) && PointsEqual(bezier[2], bezier[3]);
+    // A straight piece from an anchor to the same place (a doubled anchor, a
+    // closing piece back onto the first anchor) has no direction to snap
+    // along: it would replace a real segment by a point. Its anchor is
+    // found within the tolerance like any other.
+    if (straight && PointsEqual(bezier[0], bezier[3])) return Outcome::kGoOn;
     RealPoint at;
     if (!SampleNear(bezier, scan.cursor, &at)) return Outcome::kGoOn;
-    const bool straight = PointsEqual(bezier[1], bezier[0]) && PointsEqual(bezier[2], bezier[3]);
     if (straight) return StraightFound(scan, bezier[0], bezier[3], at);
     return CurveFound(scan, bezier[0], bezier[3], at, closing, art);
 }
@@ -230,9 +245,11 @@ Outcome ScanPath(Scan& scan, ArtHandle art) {
     scan.editable = scan.kind == Search::kTracking && ArtHas(art, "modif");
     int32_t n = 0;
     HostBool closed = 0;
-    if (sPath->GetPathSegmentCount(art, &n) != kNoErr || n <= 0) return Outcome::kGoOn;
+    if (sPath->GetPathSegmentCount(art, &n) != kNoErr) return Outcome::kGoOn;
     sPath->GetPathClosed(art, &closed);
     g->snap.searchArt = art;
+    // A path without segments has no anchor to read.
+    if (n <= 0) return Outcome::kGoOn;
     ReadSegment(art, n - 1, &scan.pair[0]);
     if (PointsClose(scan.cursor, scan.pair[0].p, scan.tolerance)) return AnchorHit(scan, scan.pair[0].p);
     for (int32_t j = 0; j + 1 < n; ++j) {
@@ -276,6 +293,15 @@ bool PolylineVertexHit(Scan& scan) {
     return false;
 }
 
+// x + d kept within the 32-bit range: a cursor at the edge of the view's
+// coordinates gives a flattened box, not a wrapped one.
+int32_t Offset(int32_t x, int32_t d) {
+    const int64_t sum = static_cast<int64_t>(x) + d;
+    if (sum > INT32_MAX) return INT32_MAX;
+    if (sum < INT32_MIN) return INT32_MIN;
+    return static_cast<int32_t>(sum);
+}
+
 // The label box beside the cursor: taller when the ring is at a vertex
 // that finishes the polygonal line, to hold the area below the label.
 void PlaceLabelBox(ViewHandle view, RealPoint cursor) {
@@ -290,12 +316,19 @@ void PlaceLabelBox(ViewHandle view, RealPoint cursor) {
                          sPath->GetPathSegmentCount(t.art.rectPath, &vertices) == kNoErr && vertices > 1 &&
                          g->annotation.finishingVertex;
     const int32_t s = closing ? 24 : 12;
-    g->tool.annotationBox = IntRect{at.h + 4, at.v - s, at.h + 150, at.v + s};
+    g->tool.annotationBox = IntRect{Offset(at.h, 4), Offset(at.v, -s), Offset(at.h, 150), Offset(at.v, s)};
 }
 
 void Run(ToolMessage* message, Search kind) {
     Globals* g = gGlobals;
     SnapResult& s = g->snap;
+    s.cursor = message->cursor;
+    ClearKinds(s, kind == Search::kTracking);
+    // A cursor that is no finite point finds nothing, and the points keep
+    // the finite values of the previous search.
+    if (!Finite(message->cursor)) return;
+    // When nothing is found, the points a tool might read are the cursor.
+    s.snapPoint = s.segmentEnd = message->cursor;
     if (!sDocumentView || !sPath || !sArt || !sTag || !sLayer || !sRealBezier || !sMatchingArt) return;
     ViewHandle view = nullptr;
     if (sDocumentView->GetNthView(0, &view) != kNoErr) view = nullptr;
@@ -304,11 +337,7 @@ void Run(ToolMessage* message, Search kind) {
     scan.plugin = message->d.plugin;
     scan.cursor = message->cursor;
     scan.tolerance = static_cast<float>(g->settings.general.Tolerance) / ViewZoom(view);
-    s.cursor = scan.cursor;
     if (kind == Search::kTracking) PlaceLabelBox(view, scan.cursor);
-    ClearKinds(s, kind == Search::kTracking);
-    // When nothing is found, the points a tool might read are the cursor.
-    s.snapPoint = s.segmentEnd = scan.cursor;
     if (PolylineVertexHit(scan)) return;
 
     const ArtHandle* paths = nullptr;
@@ -338,8 +367,6 @@ bool IsCircularArc(RealPoint cursor, const PathSegment& a, const PathSegment& b,
                    float* radius) {
     const bool aRetracted = PointsEqual(a.in, a.p) && PointsEqual(a.out, a.p);
     const bool bRetracted = PointsEqual(b.in, b.p) && PointsEqual(b.out, b.p);
-    *centre = RealPoint{0.0f, 0.0f};
-    *radius = 0.0f;
     if (aRetracted || bRetracted) return false;
     const float r = CircleFromArcEnds(a, b, centre);
     *radius = r;

@@ -9,6 +9,11 @@ namespace qzv {
 
 // The cursor-tracking search: also the cursor copy for the annotation
 // drawer and the box of the label next to the cursor.
+// When nothing is found, snapPoint and segmentEnd hold the cursor; a cursor
+// with a NaN or infinite coordinate finds nothing and leaves both as the
+// previous search wrote them. A zoom of 0, below 0 or not finite counts as
+// 100 % for the tolerance; a "Tolerance" of 0 finds only exact anchors and
+// a negative one none.
 void SearchSnapTargets(ToolMessage* message);
 
 // The search during the drag of a live construction: no label box, the
@@ -25,7 +30,10 @@ float CircleFromArcEnds(const PathSegment& a, const PathSegment& b, RealPoint* c
 // `tolerance` of the cursor: both ends have a handle, the cursor lies on
 // the circle of CircleFromArcEnds within the tolerance, and the handles
 // tested lie on its tangents (the squared residual c^2 - a^2 - r^2 within
-// the tolerance). *centre and *radius receive that circle either way.
+// the tolerance). *centre and *radius receive that circle whenever it is
+// computed (both ends have a handle), also when the answer is false; with a
+// retracted end they are left as they were. Aligned or coincident anchors
+// give a circle that is infinite or NaN, and false.
 bool IsCircularArc(RealPoint cursor, const PathSegment& a, const PathSegment& b, float tolerance, RealPoint* centre,
                    float* radius);
 

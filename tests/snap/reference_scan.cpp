@@ -1,6 +1,7 @@
 #include "reference_scan.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "geometry/constructions.h"
 #include "geometry/plane.h"
@@ -12,16 +13,23 @@ using namespace qzv;
 
 namespace {
 
+// The search written out step by step as its description reads, with the
+// plug-in's choices where the description would fail: a cursor that is no
+// finite point finds nothing and keeps the previous points; nothing found
+// leaves the cursor in snapPoint and segmentEnd; zero-length straight pieces
+// are no segments; an overflowed crossing or foot takes the sample; a zoom
+// that is not above 0 or not finite counts as 1; paths without segments are
+// examined but have nothing to read; the label box saturates.
 struct Ref {
     Globals g;                 // a private copy: the reference never touches the plug-in's
     RealPoint cursor;
     bool dragging;
-    float tol;
-    int32_t lastCursor;
+    float tol = 0.0f;
+    int32_t lastCursor = 0;
     bool segmentFound = false, curveFound = false, recorded = false;
     RealPoint recStart{}, recEnd{};
     PathSegment a{}, b{};      // the working pair
-    std::array<long, kBranchCount>* branches;
+    std::array<long, kBranchCount>* branches = nullptr;
 
     void Hit(Branch k) { ++(*branches)[k]; }
     void Cursor(int32_t id) { lastCursor = id; }
@@ -42,7 +50,9 @@ struct Ref {
         return sTag->GetTag(art, name, v, sizeof v) == kNoErr;
     }
 
-    // Step 5.1's skip rules.
+    static bool Finite(RealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
+
+    // Step 5.1's skip rules, each asked on its own.
     bool Skip(ArtHandle art) {
         LayerHandle layer = nullptr;
         HostBool visible = 1;
@@ -58,9 +68,9 @@ struct Ref {
         return locked || hidden;
     }
 
-    bool Anchor(RealPoint p) {
-        if (!PointsClose(cursor, p, tol)) return false;
-        Hit(kAnchorHit);
+    bool Anchor(RealPoint p, Branch k) {
+        if (!(PointDistance(cursor, p) <= tol)) return false;
+        Hit(k);
         AllKindsOff();
         S().onPoint = true;
         S().snapPoint = p;
@@ -81,55 +91,77 @@ struct Ref {
         Cursor(20017);
     }
 
+    // The exact crossing of two straight pieces, or the sample when the
+    // computation overflowed.
+    RealPoint Crossing(RealPoint p0, RealPoint p3, RealPoint at) {
+        const RealPoint x = IntersectLines(p0, p3, recStart, recEnd);
+        if (Finite(x)) return x;
+        Hit(kOverflowedCrossing);
+        return at;
+    }
+
+    RealPoint FootFromCentre(RealPoint p0, RealPoint p3, RealPoint at) {
+        const RealPoint f = FootOfPerpendicular(g.tool.centre, p0, p3);
+        return Finite(f) ? f : at;
+    }
+
     bool Cross(RealPoint p0, RealPoint p3) { return recorded && SegmentsCross(p0, p3, recStart, recEnd); }
 
     bool ModeZeroOfCircleTool() { return g.currentTool == kToolCircle && g.tool.circleMode == 0; }
 
-    // The circle through both anchors, tangent at b to b's incoming handle.
-    float ArcEnds(const PathSegment& A, const PathSegment& B, RealPoint* c) {
+    // The circle through both anchors, tangent at B to B's incoming handle:
+    // the perpendicular bisector of the chord meets the normal at B.
+    void ArcEnds(const PathSegment& A, const PathSegment& B) {
         const RealPoint m{(A.p.h + B.p.h) / 2.0f, (A.p.v + B.p.v) / 2.0f};
-        const RealPoint l1 = AddPoints(m, PolarPoint(10000.0f, PointAngle(B.p, A.p) + kHalfPi));
-        const RealPoint l2 = AddPoints(B.p, PolarPoint(10000.0f, PointAngle(B.p, B.in) - kHalfPi));
-        *c = IntersectLines(B.p, l2, m, l1);
-        return PointDistance(*c, A.p);
+        const RealPoint l1 = AddPoints(m, PolarPoint(10000.0f, PointAngle(B.p, A.p) + 1.5707964f));
+        const RealPoint l2 = AddPoints(B.p, PolarPoint(10000.0f, PointAngle(B.p, B.in) - 1.5707964f));
+        S().arcCentre = IntersectLines(B.p, l2, m, l1);
+        S().arcRadius = PointDistance(S().arcCentre, A.p);
     }
 
-    bool HandleOk(RealPoint p, RealPoint h, RealPoint c, float r) {
+    bool HandleOk(RealPoint p, RealPoint h) {
         const float aa = PointDistance(p, h);
-        const float cc = PointDistance(c, h);
+        const float cc = PointDistance(S().arcCentre, h);
+        const float r = S().arcRadius;
         return std::fabs(cc * cc - aa * aa - r * r) <= tol;
     }
 
-    bool CircularArc(RealPoint* c, float* r) {
-        *c = RealPoint{0, 0};
-        *r = 0;
+    bool CircularArc() {
         if ((PointsEqual(a.in, a.p) && PointsEqual(a.out, a.p)) || (PointsEqual(b.in, b.p) && PointsEqual(b.out, b.p)))
             return false;
-        *r = ArcEnds(a, b, c);
-        if (!(std::fabs(PointDistance(*c, cursor) - *r) <= tol)) return false;
-        if (PointsEqual(a.in, a.p)) return HandleOk(a.p, a.out, *c, *r) && HandleOk(b.p, b.in, *c, *r);
-        return HandleOk(a.p, a.in, *c, *r) && HandleOk(b.p, b.out, *c, *r);
+        ArcEnds(a, b);
+        if (std::fabs(PointDistance(S().arcCentre, cursor) - S().arcRadius) > tol) return false;
+        if (std::isnan(PointDistance(S().arcCentre, cursor) - S().arcRadius)) return false;
+        if (PointsEqual(a.in, a.p)) return HandleOk(a.p, a.out) && HandleOk(b.p, b.in);
+        return HandleOk(a.p, a.in) && HandleOk(b.p, b.out);
     }
 
     // Returns true when the search ends.
     bool Piece(RealPoint p0, RealPoint p1, RealPoint p2, RealPoint p3, bool closing, ArtHandle art, bool modif) {
+        const bool straight = p1.h == p0.h && p1.v == p0.v && p2.h == p3.h && p2.v == p3.v;
+        if (straight && p0.h == p3.h && p0.v == p3.v) {
+            Hit(kPointPieceIgnored);
+            return false;
+        }
         const RealPoint bez[4] = {p0, p1, p2, p3};
         RealPoint at{};
         bool near = false;
-        for (float t = 0.0f; t < 1.0f; t += 0.01f) {
+        float t = 0.0f;
+        while (t < 1.0f) {
             sRealBezier->PointAt(bez, t, &at);
             if (PointDistance(at, cursor) < 2.0f) {
                 near = true;
                 break;
             }
+            t = t + 0.01f;
         }
         if (!near) return false;
-        const bool straight = PointsEqual(p1, p0) && PointsEqual(p2, p3);
+        if (closing) Hit(kClosingPieceFound);
         if (straight) {
             if (dragging) {
                 if (segmentFound && Cross(p0, p3)) {
                     S().nearPoint = at;
-                    Intersect(IntersectLines(p0, p3, recStart, recEnd), kDragCrossing);
+                    Intersect(Crossing(p0, p3, at), kDragCrossing);
                     return true;
                 }
                 Hit(kDragSegment);
@@ -138,11 +170,11 @@ struct Ref {
                 S().onSegment = true;
                 Cursor(19001);
                 recorded = true, recStart = p0, recEnd = p3;
-                S().nearPoint = ModeZeroOfCircleTool() ? FootOfPerpendicular(g.tool.centre, p0, p3) : at;
+                S().nearPoint = ModeZeroOfCircleTool() ? FootFromCentre(p0, p3, at) : at;
                 return false;
             }
             if (segmentFound && Cross(p0, p3)) {
-                Intersect(IntersectLines(p0, p3, recStart, recEnd), kSegmentCrossing);
+                Intersect(Crossing(p0, p3, at), kSegmentCrossing);
                 return true;
             }
             if (curveFound && Cross(p0, p3)) {
@@ -164,12 +196,7 @@ struct Ref {
             return true;
         }
         curveFound = true;
-        RealPoint c;
-        float r;
-        const bool arc = CircularArc(&c, &r);
-        S().arcCentre = c;
-        S().arcRadius = r;
-        if (!arc) {
+        if (!CircularArc()) {
             Cursor(20016);
             if (dragging) {
                 Hit(closing ? kDragClosingCurve : kDragCurveEnd);
@@ -186,19 +213,19 @@ struct Ref {
         AllKindsOff();
         S().onArc = true;
         if (dragging) {
-            if (ModeZeroOfCircleTool()) S().nearPoint = FootOfPerpendicular(g.tool.centre, p0, p3);
+            if (ModeZeroOfCircleTool()) S().nearPoint = FootFromCentre(p0, p3, at);
             if (g.tool.circleContact1) {
                 Hit(kDragArcContact);
                 return false;
             }
             Hit(kDragArcEnd);
-            S().secondArc = ArcRecord{c, r, art};
+            S().secondArc = ArcRecord{S().arcCentre, S().arcRadius, art};
             S().snapPoint = p0;
             S().segmentEnd = p3;
             recorded = false;
             return true;
         }
-        S().firstArc = ArcRecord{c, r, art};
+        S().firstArc = ArcRecord{S().arcCentre, S().arcRadius, art};
         if (modif) {
             S().onEditableArc = true;
             if (!ModeZeroOfCircleTool()) {
@@ -219,15 +246,19 @@ struct Ref {
         const bool modif = !dragging && Tagged(art, "modif");
         int32_t n = 0;
         HostBool closed = 0;
-        if (sPath->GetPathSegmentCount(art, &n) != kNoErr || n <= 0) return false;
+        if (sPath->GetPathSegmentCount(art, &n) != kNoErr) return false;
         sPath->GetPathClosed(art, &closed);
         S().searchArt = art;
+        if (n <= 0) {
+            Hit(kEmptyPath);
+            return false;
+        }
         Read(art, n - 1, &a);
-        if (Anchor(a.p)) return true;
+        if (Anchor(a.p, kLastAnchorHit)) return true;
         for (int32_t j = 0; j <= n - 2; ++j) {
             Read(art, j, &a);
             Read(art, j + 1, &b);
-            if (Anchor(a.p)) return true;
+            if (Anchor(a.p, kAnchorHit)) return true;
             if (Piece(a.p, a.out, b.in, b.p, false, art, modif)) return true;
         }
         if (closed) {
@@ -247,8 +278,8 @@ struct Ref {
         const int32_t last = dragging ? n - 2 : n - 1;
         for (int32_t i = 0; i <= last; ++i) {
             Read(t.art.rectPath, i, &a);
-            if (PointsClose(cursor, a.p, tol)) {
-                Hit(kVertexHit);
+            if (PointDistance(cursor, a.p) <= tol) {
+                Hit(i == 0 ? kFirstVertexHit : kVertexHit);
                 Cursor(i == 0 ? 21004 : 19000);
                 AllKindsOff();
                 S().onPoint = true;
@@ -258,7 +289,26 @@ struct Ref {
             }
             Cursor(21003);
         }
+        if (last >= 0) Hit(kVertexMissed);
         return false;
+    }
+
+    static int32_t Saturated(int64_t x) { return x > INT32_MAX ? INT32_MAX : x < INT32_MIN ? INT32_MIN : int32_t(x); }
+
+    void LabelBox(ViewHandle view) {
+        if (!sCursorSnap->UseCursorSnap(view)) return;
+        IntPoint x{};
+        if (sDocumentView->ArtworkPointToViewPoint(view, &cursor, &x) != kNoErr) return;
+        const ToolState& t = g.tool;
+        int32_t n = 0;
+        const bool line = g.currentTool == kToolRect && t.rectMode == 2 && g.settings.working.LignePoly &&
+                          t.art.rectPath && sArt->ValidArt(t.art.rectPath) &&
+                          sPath->GetPathSegmentCount(t.art.rectPath, &n) == kNoErr && n > 1 &&
+                          g.annotation.finishingVertex;
+        const int64_t s = line ? 24 : 12;
+        Hit(line ? kTallLabelBox : kLabelBox);
+        g.tool.annotationBox =
+            IntRect{Saturated(x.h + int64_t{4}), Saturated(x.v - s), Saturated(x.h + int64_t{150}), Saturated(x.v + s)};
     }
 };
 
@@ -267,26 +317,20 @@ struct Ref {
 ReferenceOutcome ReferenceScan(const Globals& start, RealPoint cursor, bool dragging, int32_t cursorBefore,
                                std::array<long, kBranchCount>& branches) {
     Ref r{start, cursor, dragging, 0.0f, cursorBefore, false, false, false, {}, {}, {}, {}, &branches};
+    r.S().cursor = cursor;
+    r.AllKindsOff();
+    if (!Ref::Finite(cursor)) {
+        r.Hit(kCursorNotFinite);
+        return ReferenceOutcome{r.g.snap, r.g.tool.annotationBox, r.lastCursor};
+    }
+    r.S().snapPoint = r.S().segmentEnd = cursor;
     ViewHandle view = nullptr;
     sDocumentView->GetNthView(0, &view);
     float zoom = 1.0f;
-    if (sDocumentView->GetZoom(view, &zoom) != kNoErr || !(zoom > 0.0f) || !std::isfinite(zoom)) zoom = 1.0f;
+    if (sDocumentView->GetZoom(view, &zoom) != kNoErr || std::isnan(zoom) || std::isinf(zoom) || zoom <= 0.0f)
+        zoom = 1.0f;
     r.tol = static_cast<float>(r.g.settings.general.Tolerance) / zoom;
-    r.S().cursor = cursor;
-    if (!dragging && sCursorSnap->UseCursorSnap(view)) {
-        IntPoint x{};
-        if (sDocumentView->ArtworkPointToViewPoint(view, &cursor, &x) == kNoErr) {
-            int32_t n = 0;
-            const bool line = r.g.currentTool == kToolRect && r.g.tool.rectMode == 2 && r.g.settings.working.LignePoly &&
-                              r.g.tool.art.rectPath && sArt->ValidArt(r.g.tool.art.rectPath) &&
-                              sPath->GetPathSegmentCount(r.g.tool.art.rectPath, &n) == kNoErr && n > 1 &&
-                              r.g.annotation.finishingVertex;
-            const int32_t s = line ? 24 : 12;
-            r.g.tool.annotationBox = IntRect{x.h + 4, x.v - s, x.h + 150, x.v + s};
-        }
-    }
-    r.AllKindsOff();
-    r.S().snapPoint = r.S().segmentEnd = cursor;
+    if (!dragging) r.LabelBox(view);
     if (!r.Vertices()) {
         const ArtHandle* paths = nullptr;
         int32_t count = 0;

@@ -13,10 +13,20 @@ namespace snap_test {
 // How often each way through the scan was taken, so that a harness can
 // show it exercised them all.
 enum Branch {
-    kVertexHit, kAnchorHit, kSegment, kSegmentCrossing, kCurveCrossing, kSegmentAfterCurveCrossing, kCurve, kArc, kEditableEnd,
-    kDragSegment, kDragCrossing, kDragCurveEnd, kDragClosingCurve, kDragArcEnd, kDragArcContact, kNothing,
+    kVertexHit, kFirstVertexHit, kVertexMissed, kLastAnchorHit, kAnchorHit, kSegment, kSegmentCrossing, kCurveCrossing,
+    kSegmentAfterCurveCrossing, kCurve, kArc, kEditableEnd, kClosingPieceFound, kDragSegment, kDragCrossing,
+    kDragCurveEnd, kDragClosingCurve, kDragArcEnd, kDragArcContact, kNothing, kPointPieceIgnored,
+    kOverflowedCrossing, kEmptyPath, kCursorNotFinite, kLabelBox, kTallLabelBox,
     kBranchCount
 };
+
+inline constexpr const char* kBranchNames[kBranchCount] = {
+    "polygonal-line vertex", "first vertex of the polygonal line", "polygonal line without a vertex near",
+    "last anchor (read first)", "anchor", "segment", "segment crossing", "curve crossing",
+    "segment crossing a recorded arc", "curve", "arc", "re-editable arc ends the search", "closing piece found",
+    "drag segment", "drag crossing", "drag curve", "drag closing curve", "drag arc", "drag arc after contact",
+    "nothing", "zero-length straight piece passed over", "crossing that overflowed", "path without segments",
+    "cursor not finite", "label box", "tall label box"};
 
 struct ReferenceOutcome {
     qzv::SnapResult snap;
