@@ -5,6 +5,7 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -190,8 +191,12 @@ TEST(BundleCursors, EveryCursorSetByThePlugInHasANameAndAHotspotOnItsDrawing) {
         EXPECT_EQ(png.height(), 32);
         ASSERT_LT(c.hotX, png.width());
         ASSERT_LT(c.hotY, png.height());
-        // The pixel the pointer stands for is drawn: the centre of the cross-hair or of the sign.
+        // The pixel the pointer stands for is inked, not merely inside the white rim: the centre
+        // of the cross-hair, or of the sign of a cursor without one.
+        const uint32_t p = png.pixel(c.hotX, c.hotY);
+        const int darkest = std::min({int(p >> 16 & 0xFF), int(p >> 8 & 0xFF), int(p & 0xFF)});
         EXPECT_GE(png.alpha(c.hotX, c.hotY), 128);
+        EXPECT_LT(darkest, 128) << "the hotspot falls on the white rim";
     }
     // The index lists exactly the cursor images of the bundle.
     std::set<int32_t> images;
