@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config binutils
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcairo2-dev libexpat1-dev
+  libcairo2-dev libexpat1-dev librsvg2-bin
 )
 
 missing=()

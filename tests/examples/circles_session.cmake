@@ -13,13 +13,19 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "exit ${rc}: ${err}")
 endif()
 file(READ ${work}/out/circles.log log)
-foreach(line "cursor 16002" "info: Clic sur le centre du cercle." "cursor 19000" "cursor 19001"
+# Each cursor named from the bundle's index: the centre to click, an anchor, a segment.
+foreach(line "cursor 16002 circle-centre" "info: Clic sur le centre du cercle." "cursor 19000 anchor"
+             "cursor 19001 on-segment"
              "alert(error): Impossible, calque verrouillé.")
   string(FIND "${log}" "${line}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the log lacks '${line}':\n${log}")
   endif()
 endforeach()
+string(FIND "${log}" "(no resource)" at)
+if(NOT at EQUAL -1)
+  message(FATAL_ERROR "a cursor the plug-in set is missing from its bundle:\n${log}")
+endif()
 file(READ ${work}/out/circles.json dump)
 string(JSON layers GET "${dump}" layers)
 string(JSON count LENGTH "${layers}")

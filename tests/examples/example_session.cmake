@@ -28,6 +28,16 @@ foreach(line "startup Orbiquad -> 0" "menu item added: Afficher QZV•Orbiquad (
     message(FATAL_ERROR "the log lacks '${line}':\n${log}")
   endif()
 endforeach()
+# Every cursor the session shows is one of the bundle's, by name.
+string(REGEX MATCHALL "\ncursor [^\n]*" cursors "${log}")
+if(NOT cursors)
+  message(FATAL_ERROR "the session shows no cursor:\n${log}")
+endif()
+foreach(line ${cursors})
+  if(NOT line MATCHES "^\ncursor [0-9]+ [a-z0-9-]+$")
+    message(FATAL_ERROR "a cursor without its name:${line}")
+  endif()
+endforeach()
 file(READ ${prefs} stored)
 foreach(line "Precision = int:2" "EchelleNum = real:1" "NbPtsArrondiEdit = int:2" "PtFlEditX0 = real:18"
              "kADM_DPVisibleStr = bool:true" "OutilsGroupe = bool:false" "PositionPalette = point:874,323"

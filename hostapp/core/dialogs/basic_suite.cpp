@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dialogs/basic_services.h"
+#include "dialogs/cursors.h"
 #include "util/copy_out.h"
 #include "dialogs/number_text.h"
 #include "frame/host.h"
@@ -49,7 +50,7 @@ void GetScreenDimensions(IntRect* usable) {
 
 HostErr SetPlatformCursor(PluginRef plugin, int32_t cursorId) {
     if (!HostPluginOf(plugin)) return kErrBadHandle;
-    if (cursorId != gCursor) HostLog("cursor " + std::to_string(cursorId));
+    if (cursorId != gCursor) HostLog(DlgCursorLogLine(plugin, cursorId));
     gCursor = cursorId;
     return kNoErr;
 }

@@ -1,0 +1,55 @@
+# cmake -DSOURCES=<cursors/ID.svg;...> -DOUTPUT=<cursors.txt> -P CursorIndex.cmake
+#
+# Writes the bundle's cursor index, one line "ID HOTX HOTY NAME" per cursor in
+# the order of the ids, from the root <svg> element of each source:
+#   width="W" height="H"   the image in pixels (32 x 32 for a cursor)
+#   data-hotspot="X Y"     the pixel the pointer stands for, inside W x H
+#   data-name="NAME"       a short name: letters, digits, '-' and '_'
+# A source that lacks one of them, or whose hotspot lies outside its image,
+# stops the build with its file name and what is wrong.
+set(lines "")
+foreach(source ${SOURCES})
+  get_filename_component(id ${source} NAME_WE)
+  if(NOT id MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "${source}: a cursor's source is named <id>.svg")
+  endif()
+  file(READ ${source} text)
+  string(REGEX MATCH "<svg[^>]*>" root "${text}")
+  if(root STREQUAL "")
+    message(FATAL_ERROR "${source}: no <svg> element")
+  endif()
+  foreach(name width height data-hotspot data-name)
+    if(NOT root MATCHES "[ \t\r\n]${name}=\"([^\"]*)\"")
+      message(FATAL_ERROR "${source}: the <svg> element has no ${name}=\"...\"")
+    endif()
+    set(${name} "${CMAKE_MATCH_1}")
+  endforeach()
+  if(NOT width MATCHES "^[0-9]+$" OR NOT height MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "${source}: width and height must be whole pixels, not \"${width}\" and \"${height}\"")
+  endif()
+  if(NOT data-hotspot MATCHES "^([0-9]+) ([0-9]+)$")
+    message(FATAL_ERROR "${source}: data-hotspot must be \"X Y\" in whole pixels, not \"${data-hotspot}\"")
+  endif()
+  set(x ${CMAKE_MATCH_1})
+  set(y ${CMAKE_MATCH_2})
+  if(NOT x LESS width OR NOT y LESS height)
+    message(FATAL_ERROR "${source}: the hotspot ${x} ${y} lies outside the ${width} x ${height} image")
+  endif()
+  if(NOT data-name MATCHES "^[A-Za-z0-9_-]+$")
+    message(FATAL_ERROR "${source}: data-name must be one word (letters, digits, - and _), not \"${data-name}\"")
+  endif()
+  # Zero-padded so that a text sort orders the ids by number.
+  string(LENGTH ${id} digits)
+  math(EXPR pad "10 - ${digits}")
+  string(REPEAT "0" ${pad} zeros)
+  list(APPEND lines "${zeros}${id}|${id} ${x} ${y} ${data-name}")
+endforeach()
+list(SORT lines)
+set(content "# ID HOTX HOTY NAME: the bundle's cursors, rendered from their sources\n")
+foreach(line ${lines})
+  string(REGEX REPLACE "^[0-9]+\\|" "" line "${line}")
+  string(APPEND content "${line}\n")
+endforeach()
+# Written whole: a half-written index never reaches the bundle.
+file(WRITE ${OUTPUT}.tmp "${content}")
+file(RENAME ${OUTPUT}.tmp ${OUTPUT})
