@@ -13,6 +13,7 @@
 #include "settings/preferences_dialog.h"
 #include "settings/settings.h"
 #include "snap/annotation_state.h"
+#include "snap/snap_index.h"
 #include "snap/snap_result.h"
 #include "tools/tool_state.h"
 
@@ -40,6 +41,7 @@ struct Globals {
 
     // --- snapping (the snap search; read by the tools and the annotator) ---
     SnapResult snap;
+    SnapIndex snapIndex;             // the document as the search last read it (SnapIndexUpdate)
 
     // --- on-canvas feedback (the annotator's draw; invalidated by the tools) ---
     AnnotationState annotation;

@@ -35,6 +35,7 @@ HostErr PluginStartup(MessageHeader* message) {
 HostErr PluginShutdown(MessageHeader* message) {
     if (gGlobals) {
         if (gGlobals->palette && sDialog) sDialog->Destroy(gGlobals->palette);
+        SnapIndexFree(gGlobals->snapIndex);
         sBasic->FreeBlock(gGlobals);
     }
     gGlobals = nullptr;

@@ -21,6 +21,7 @@
 #include "geometry/plane.h"
 #include "host/suites.h"
 #include "plugin/globals.h"
+#include "snap/snap_index.h"
 
 namespace qzv {
 
@@ -98,20 +99,6 @@ RealPoint FiniteOr(RealPoint computed, RealPoint sample) { return Finite(compute
 bool ArtHas(ArtHandle art, const char* tag) {
     char value[8];
     return sTag->GetTag(art, tag, value, sizeof value) == kNoErr;
-}
-
-// Hidden layers, the tools' own path under construction, guides, locked
-// and hidden art are not snapped to.
-bool Skipped(ArtHandle art) {
-    LayerHandle layer = nullptr;
-    HostBool visible = 1;
-    if (sArt->GetLayerOfArt(art, &layer) == kNoErr && sLayer->GetLayerVisible(layer, &visible) == kNoErr && !visible)
-        return true;
-    if (ArtHas(art, "qzv")) return true;
-    HostBool guide = 0;
-    if (sPath->GetPathGuide(art, &guide) == kNoErr && guide) return true;
-    int32_t attr = 0;
-    return sArt->GetArtUserAttr(art, kArtLocked | kArtHidden, &attr) == kNoErr && attr != 0;
 }
 
 enum class Outcome { kGoOn, kEnd };
@@ -239,9 +226,34 @@ Outcome Sample(Scan& scan, const RealPoint bezier[4], bool closing, ArtHandle ar
     return CurveFound(scan, bezier[0], bezier[3], at, closing, art);
 }
 
+// The pieces of one path, in the order of the scan: the last anchor, then
+// each anchor with the piece that leaves it, then the closing piece. `read`
+// gives segment i into a buffer of the working pair; a piece that `near`
+// rules out cannot hold a sample within reach and is not sampled.
+template <typename Read, typename Near>
+Outcome ScanPieces(Scan& scan, ArtHandle art, int32_t n, bool closed, Read read, Near near) {
+    read(n - 1, &scan.pair[0]);
+    if (PointsClose(scan.cursor, scan.pair[0].p, scan.tolerance)) return AnchorHit(scan, scan.pair[0].p);
+    for (int32_t j = 0; j + 1 < n; ++j) {
+        read(j, &scan.pair[0]);
+        read(j + 1, &scan.pair[1]);
+        if (PointsClose(scan.cursor, scan.pair[0].p, scan.tolerance)) return AnchorHit(scan, scan.pair[0].p);
+        const RealPoint bezier[4] = {scan.pair[0].p, scan.pair[0].out, scan.pair[1].in, scan.pair[1].p};
+        if (near(bezier) && Sample(scan, bezier, false, art) == Outcome::kEnd) return Outcome::kEnd;
+    }
+    if (closed) {
+        read(0, &scan.pair[0]);
+        read(n - 1, &scan.pair[1]);
+        const RealPoint bezier[4] = {scan.pair[0].p, scan.pair[0].in, scan.pair[1].out, scan.pair[1].p};
+        if (near(bezier) && Sample(scan, bezier, true, art) == Outcome::kEnd) return Outcome::kEnd;
+    }
+    return Outcome::kGoOn;
+}
+
+// One path read from the host, segment by segment.
 Outcome ScanPath(Scan& scan, ArtHandle art) {
     Globals* g = gGlobals;
-    if (Skipped(art)) return Outcome::kGoOn;
+    if (SnapPathSkipped(art)) return Outcome::kGoOn;
     scan.editable = scan.kind == Search::kTracking && ArtHas(art, "modif");
     int32_t n = 0;
     HostBool closed = 0;
@@ -250,20 +262,41 @@ Outcome ScanPath(Scan& scan, ArtHandle art) {
     g->snap.searchArt = art;
     // A path without segments has no anchor to read.
     if (n <= 0) return Outcome::kGoOn;
-    ReadSegment(art, n - 1, &scan.pair[0]);
-    if (PointsClose(scan.cursor, scan.pair[0].p, scan.tolerance)) return AnchorHit(scan, scan.pair[0].p);
-    for (int32_t j = 0; j + 1 < n; ++j) {
-        ReadSegment(art, j, &scan.pair[0]);
-        ReadSegment(art, j + 1, &scan.pair[1]);
-        if (PointsClose(scan.cursor, scan.pair[0].p, scan.tolerance)) return AnchorHit(scan, scan.pair[0].p);
-        const RealPoint bezier[4] = {scan.pair[0].p, scan.pair[0].out, scan.pair[1].in, scan.pair[1].p};
-        if (Sample(scan, bezier, false, art) == Outcome::kEnd) return Outcome::kEnd;
-    }
-    if (closed) {
-        ReadSegment(art, 0, &scan.pair[0]);
-        ReadSegment(art, n - 1, &scan.pair[1]);
-        const RealPoint bezier[4] = {scan.pair[0].p, scan.pair[0].in, scan.pair[1].out, scan.pair[1].p};
-        if (Sample(scan, bezier, true, art) == Outcome::kEnd) return Outcome::kEnd;
+    auto read = [art](int32_t i, PathSegment* into) { ReadSegment(art, i, into); };
+    return ScanPieces(scan, art, n, closed != 0, read, [](const RealPoint*) { return true; });
+}
+
+// Whether the cursor lies within `reach` of the box.
+bool WithinBox(RealPoint c, float left, float bottom, float right, float top, float reach) {
+    return c.h >= left - reach && c.h <= right + reach && c.v >= bottom - reach && c.v <= top + reach;
+}
+
+// The document as the index holds it: the same scan, path by path in the
+// same order, passing over every path and piece whose bounds are out of
+// reach of the cursor (no anchor within the tolerance, no sample within 2
+// points can lie there), so that the result is the one of reading
+// everything.
+Outcome ScanIndex(Scan& scan, const SnapIndex& index) {
+    Globals* g = gGlobals;
+    const float pathReach = std::fmax(scan.tolerance, kSampleReach);
+    for (int32_t i = 0; i < index.pathCount; ++i) {
+        const IndexedPath& p = index.paths[i];
+        if (p.state == IndexedState::kSkipped) continue;
+        g->snap.searchArt = p.art;
+        if (p.state == IndexedState::kEmpty) continue;
+        if (!WithinBox(scan.cursor, p.left, p.bottom, p.right, p.top, pathReach + p.margin)) continue;
+        scan.editable = scan.kind == Search::kTracking && p.editable;
+        const PathSegment* segments = index.segments + p.first;
+        auto read = [segments](int32_t k, PathSegment* into) { *into = segments[k]; };
+        const float pieceReach = kSampleReach + p.margin;
+        auto near = [&scan, pieceReach](const RealPoint* b) {
+            const float left = std::fmin(std::fmin(b[0].h, b[1].h), std::fmin(b[2].h, b[3].h));
+            const float right = std::fmax(std::fmax(b[0].h, b[1].h), std::fmax(b[2].h, b[3].h));
+            const float bottom = std::fmin(std::fmin(b[0].v, b[1].v), std::fmin(b[2].v, b[3].v));
+            const float top = std::fmax(std::fmax(b[0].v, b[1].v), std::fmax(b[2].v, b[3].v));
+            return WithinBox(scan.cursor, left, bottom, right, top, pieceReach);
+        };
+        if (ScanPieces(scan, p.art, p.count, p.closed, read, near) == Outcome::kEnd) return Outcome::kEnd;
     }
     return Outcome::kGoOn;
 }
@@ -340,17 +373,21 @@ void Run(ToolMessage* message, Search kind) {
     if (kind == Search::kTracking) PlaceLabelBox(view, scan.cursor);
     if (PolylineVertexHit(scan)) return;
 
-    const ArtHandle* paths = nullptr;
-    int32_t count = 0;
-    if (sMatchingArt->GetMatchingPaths(&paths, &count) == kNoErr && paths) {
-        for (int32_t i = 0; i < count; ++i)
-            if (ScanPath(scan, paths[i]) == Outcome::kEnd) break;
+    if (SnapIndexUpdate(g->snapIndex)) {
+        ScanIndex(scan, g->snapIndex);
+    } else {
+        const ArtHandle* paths = nullptr;
+        int32_t count = 0;
+        if (sMatchingArt->GetMatchingPaths(&paths, &count) == kNoErr && paths) {
+            for (int32_t i = 0; i < count; ++i)
+                if (ScanPath(scan, paths[i]) == Outcome::kEnd) break;
+        }
+        sMatchingArt->ReleaseMatchingArt();
     }
     if (scan.recorded) {
         s.snapPoint = scan.recordStart;
         s.segmentEnd = scan.recordEnd;
     }
-    sMatchingArt->ReleaseMatchingArt();
 }
 
 }  // namespace

@@ -85,7 +85,9 @@ protected:
         return out;
     }
 
-    const std::string folder = std::string(ART_TEST_SCRATCH) + "/plugins";
+    // One folder per test: ctest runs the tests of this fixture side by side.
+    const std::string folder = std::string(ART_TEST_SCRATCH) + "/plugins-" +
+                               ::testing::UnitTest::GetInstance()->current_test_info()->name();
     const std::string bundle = folder + "/apptest";
 };
 

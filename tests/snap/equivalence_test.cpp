@@ -24,6 +24,7 @@
 #include "plugin/suite_table.h"
 #include "reference_scan.h"
 #include "search_fixture.h"
+#include "snap/snap_index.h"
 #include "snap/snap_search.h"
 
 namespace snap_test {
@@ -217,6 +218,69 @@ protected:
         return RealPoint{coord(rng), coord(rng)};
     }
 
+    // A change a user or a plug-in makes between two searches, through the
+    // host's suites as they would: the search's index must follow it.
+    void RandomEdit(std::mt19937& rng) {
+        if (paths_.empty()) return;
+        std::uniform_real_distribution<float> step(-30, 30);
+        const size_t which = rng() % paths_.size();
+        const ArtHandle art = paths_[which];
+        if (!qzv::sArt->ValidArt(art)) return;
+        int32_t n = 0;
+        qzv::sPath->GetPathSegmentCount(art, &n);
+        std::vector<PathSegment> segs(static_cast<size_t>(n));
+        if (n > 0) qzv::sPath->GetPathSegments(art, 0, n, segs.data());
+        switch (rng() % 9) {
+            case 0: {   // moved
+                const float dh = step(rng), dv = step(rng);
+                for (PathSegment& g : segs)
+                    for (RealPoint* q : {&g.p, &g.in, &g.out}) *q = RealPoint{q->h + dh, q->v + dv};
+                if (n > 0) qzv::sPath->SetPathSegments(art, 0, n, segs.data());
+                break;
+            }
+            case 1: {   // hidden or shown, locked or unlocked
+                int32_t attr = 0;
+                qzv::sArt->GetArtUserAttr(art, kArtHidden | kArtLocked, &attr);
+                qzv::sArt->SetArtUserAttr(art, kArtHidden | kArtLocked, attr ? 0 : (rng() % 2 ? kArtHidden : kArtLocked));
+                break;
+            }
+            case 2:     // under construction, or no longer
+                if (qzv::sTag->RemoveTag(art, "qzv") != kNoErr) qzv::sTag->SetTag(art, "qzv", kTagTypeString, "jj");
+                break;
+            case 3:     // re-editable, or no longer
+                if (qzv::sTag->RemoveTag(art, "modif") != kNoErr) qzv::sTag->SetTag(art, "modif", kTagTypeString, "jj");
+                break;
+            case 4: {   // grown by two anchors
+                qzv::sPath->SetPathSegmentCount(art, n + 2);
+                const RealPoint last = n > 0 ? segs.back().p : RealPoint{200, 200};
+                const PathSegment more[2] = {Corner({last.h + step(rng), last.v + step(rng)}),
+                                             Corner({last.h + step(rng), last.v + step(rng)})};
+                qzv::sPath->SetPathSegments(art, n, 2, more);
+                break;
+            }
+            case 5:     // shortened
+                if (n > 0) qzv::sPath->SetPathSegmentCount(art, n - 1);
+                break;
+            case 6: {   // a guide, or no longer; closed or open
+                HostBool flag = 0;
+                qzv::sPath->GetPathGuide(art, &flag);
+                qzv::sPath->SetPathGuide(art, !flag);
+                qzv::sPath->GetPathClosed(art, &flag);
+                qzv::sPath->SetPathClosed(art, !flag);
+                break;
+            }
+            case 7:     // deleted
+                DocumentDisposeArt(art);
+                paths_.erase(paths_.begin() + static_cast<long>(which));
+                break;
+            default: {  // a new line on the current layer, on top
+                const Layer* layer = DocumentLayerById(TheDocument().currentLayer);
+                const RealPoint a{200 + step(rng) * 5, 200 + step(rng) * 5};
+                paths_.push_back(NewPath(ArtHandleOf(layer->group), {Corner(a), Corner({a.h + step(rng), a.v})}, false));
+            }
+        }
+    }
+
     void RandomTools(std::mt19937& rng) {
         qzv::Globals& g = globals_;
         const int16_t tolerances[] = {0, 1, 3, 8, 30, 255};
@@ -243,13 +307,37 @@ protected:
 
 constexpr long kDocuments = 200, kCursors = 200;
 
-TEST_F(Equivalence, TheSearchAgreesWithItsReferenceBitForBit) {
+// The search reads the document itself when the host keeps no record of
+// its changes (no basic suite to ask for it here), and through its index
+// when it does: both give the reference's result.
+class EquivalenceBothWays : public Equivalence, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        Equivalence::SetUp();
+        qzv::sBasic = GetParam() ? HostBasicSuite() : nullptr;
+    }
+    void TearDown() override {
+        qzv::SnapIndexFree(globals_.snapIndex);
+        qzv::sBasic = nullptr;
+        Equivalence::TearDown();
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(Search, EquivalenceBothWays, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Indexed" : "ReadingTheDocument"; });
+
+TEST_P(EquivalenceBothWays, TheSearchAgreesWithItsReferenceBitForBit) {
     std::mt19937 rng(20261208);
     std::array<long, kBranchCount> branches{};
     long compared = 0;
     for (int document = 0; document < kDocuments; ++document) {
         BuildDocument(rng);
         for (int i = 0; i < kCursors; ++i) {
+            // Edits between searches now and then, sometimes more than the
+            // host's record of changes holds at once.
+            if (rng() % 4 == 0) RandomEdit(rng);
+            if (rng() % 97 == 0)
+                for (int k = 0; k < 40; ++k) RandomEdit(rng);
             RandomTools(rng);
             const bool dragging = rng() % 2;
             const RealPoint cursor = RandomCursor(rng);
@@ -271,6 +359,7 @@ TEST_F(Equivalence, TheSearchAgreesWithItsReferenceBitForBit) {
         }
     }
     EXPECT_EQ(compared, kDocuments * kCursors);
+    EXPECT_EQ(globals_.snapIndex.valid, GetParam()) << "the search did not take the way under test";
     // Every way through the scan was taken: the comparison did not pass by
     // finding nothing everywhere.
     for (int k = 0; k < kBranchCount; ++k) {
