@@ -6,6 +6,8 @@ packages=(
   cmake ninja-build g++ pkg-config binutils
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev libexpat1-dev librsvg2-bin
+  lib2geom-dev libboost-dev
+  tango-icon-theme
 )
 
 missing=()

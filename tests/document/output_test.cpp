@@ -114,6 +114,7 @@ TEST_F(Outputs, SvgKeepsLayersGroupsNamesTagsAndFlipsV) {
     ASSERT_TRUE(root);
     EXPECT_EQ("svg", root->name);
     EXPECT_EQ("http://www.w3.org/2000/svg", root->Attr("xmlns"));
+    EXPECT_EQ("urn:x-drawhost:document", root->Attr("xmlns:dh"));
     // Bounds h 0..30, v 0..40, plus a 10-point margin; y = -v.
     EXPECT_EQ("-10 -50 50 60", root->Attr("viewBox"));
 
@@ -129,8 +130,16 @@ TEST_F(Outputs, SvgKeepsLayersGroupsNamesTagsAndFlipsV) {
     ASSERT_TRUE(line);
     EXPECT_EQ("path", line->name);
     EXPECT_EQ("Cercle 1", line->Attr("data-name"));
-    EXPECT_EQ("1", line->Attr("data-tag-modif"));
-    EXPECT_EQ("12,5 \"mm\"", line->Attr("data-tag-PtCen_20h")) << "a blank in a tag name is encoded as _20";
+    EXPECT_EQ("Cercle 1", line->Attr("inkscape:label"));
+    // Tags are elements of drawhost's namespace inside the path, in name order.
+    ASSERT_EQ(2u, line->children.size());
+    EXPECT_EQ("dh:tag", line->Child(0)->name);
+    EXPECT_EQ("PtCen h", line->Child(0)->Attr("name"));
+    EXPECT_EQ("12,5 \"mm\"", line->Child(0)->Attr("value"));
+    EXPECT_EQ("modif", line->Child(1)->Attr("name"));
+    EXPECT_EQ("1", line->Child(1)->Attr("value"));
+    EXPECT_EQ("layer", low->Attr("inkscape:groupmode"));
+    EXPECT_EQ("Haut & <clair>", high->Attr("inkscape:label"));
     EXPECT_EQ("M10 -20 L30 -40", line->Attr("d"));
     EXPECT_EQ("#000000", line->Attr("stroke"));
     EXPECT_EQ("none", line->Attr("fill"));

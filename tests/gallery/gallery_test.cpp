@@ -2,11 +2,14 @@
 // writers into drawhost's document and saved as gallery.svg and gallery.png
 // under the build folder. Each cell's anchors are checked against values
 // worked out by hand (trigonometry in double, independent of the builders).
+// The saved file, read back, gives the same document.
 #include <cmath>
 #include <filesystem>
 #include <string>
 
 #include "document/document_output.h"
+#include "document/svg_reader.h"
+#include "document_fingerprint.h"
 #include "document_shapes.h"
 #include "host_marks.h"
 #include "host_shapes.h"
@@ -73,7 +76,7 @@ protected:
     }
 };
 
-TEST_F(Gallery, EveryShapeHasItsAnchorsAndStyleAndIsSaved) {
+TEST_F(Gallery, EveryShapeHasItsAnchorsAndStyleAndIsSavedAndReadBack) {
     const double r = 70.0;
     const double c = kK * r;
 
@@ -336,6 +339,13 @@ TEST_F(Gallery, EveryShapeHasItsAnchorsAndStyleAndIsSaved) {
     ASSERT_TRUE(drawhost::DocumentWriteSvg((dir / "gallery.svg").string(), &error)) << error;
     ASSERT_TRUE(drawhost::DocumentWritePng((dir / "gallery.png").string(), &error)) << error;
     EXPECT_GT(std::filesystem::file_size(dir / "gallery.png"), 0u);
+
+    // Every shape reads back from the file as it was drawn, exactly.
+    const std::string drawn = drawhost_test::DocumentFingerprint();
+    drawhost::SvgOpenReport report;
+    ASSERT_TRUE(drawhost::DocumentOpenSvg((dir / "gallery.svg").string(), &report, &error)) << error;
+    EXPECT_TRUE(report.warnings.empty()) << report.warnings.front();
+    EXPECT_EQ(drawhost_test::DocumentFingerprint(), drawn);
 }
 
 }  // namespace

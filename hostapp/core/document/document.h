@@ -146,6 +146,8 @@ HostErr DocumentDuplicateArt(ArtHandle art, int32_t placement, ArtHandle referen
 // Inserts a new layer above (5) or below (6) `reference`; a null reference
 // means above all or below all. The new layer is not made current.
 HostErr DocumentInsertLayer(LayerHandle reference, int32_t placement, const std::string& title, LayerHandle* layer);
+// The selection colour of the n-th layer made (0 = the first).
+LayerColor DocumentLayerColor(size_t n);
 
 // The style a new path gets: no fill, a black stroke of 1 point, miter joins.
 PathStyle DocumentDefaultStyle();

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "document/document.h"
+#include "document/path_geometry.h"
 #include "document/view_suite.h"
 #include "frame/host.h"
 #include "frame/script.h"
@@ -34,17 +35,6 @@ size_t TakeClosed(const ScriptArgs& a, bool* closed) {
 }
 
 RealPoint PointAt(const ScriptArgs& a, size_t i) { return RealPoint{a.Coordinate(i), a.Coordinate(i + 1)}; }
-
-// A smooth anchor has both handles out, on one line through it; anything
-// else is a corner.
-bool IsCorner(const PathSegment& s) {
-    double ih = s.in.h - s.p.h, iv = s.in.v - s.p.v, oh = s.out.h - s.p.h, ov = s.out.v - s.p.v;
-    double li = std::hypot(ih, iv), lo = std::hypot(oh, ov);
-    if (li == 0 || lo == 0) return true;
-    double cross = (ih * ov - iv * oh) / (li * lo);
-    double dot = ih * oh + iv * ov;
-    return std::fabs(cross) > 1e-4 || dot > 0;
-}
 
 void AddPath(const ScriptArgs& a, const std::vector<PathSegment>& segments, bool closed) {
     Layer& layer = EditableCurrentLayer(a);
@@ -123,7 +113,7 @@ CommandRegistrar curve("curve", "curve [closed] X Y  X1 Y1 X2 Y2 X Y ...", [](co
         RealPoint anchor = PointAt(a, i + 4);
         segments.push_back(PathSegment{anchor, PointAt(a, i + 2), anchor, 1});
     }
-    for (PathSegment& s : segments) s.corner = IsCorner(s) ? 1 : 0;
+    for (PathSegment& s : segments) s.corner = SegmentIsCorner(s) ? 1 : 0;
     AddPath(a, segments, closed);
 });
 

@@ -29,8 +29,11 @@ std::string FloatText(float value);
 // The document as SVG. One user unit is one point. SVG's y axis points down
 // and the host's v axis up, so y = -v: coordinates stay exact. The viewBox
 // is the bounds of all art with a 10-point margin, or the front view's area
-// at zoom 1 when the document is empty. Layers and groups are <g>, names go
-// to data-name (and a unique id made from them), tags to data-tag-NAME.
+// at zoom 1 when the document is empty. Layers and groups are <g>, layers
+// marked as other editors mark them; names go to data-name and
+// inkscape:label (and a unique id made from them), tags to <dh:tag> elements
+// of drawhost's namespace inside their art, with what SVG cannot say exactly
+// (svg_format.h) so that the file reads back as the same document.
 std::string DocumentToSvg();
 
 // Paints the front view (kViewWidth x kViewHeight pixels, white paper, the

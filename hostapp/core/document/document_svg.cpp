@@ -9,6 +9,7 @@
 #include "document/document.h"
 #include "document/document_output.h"
 #include "document/path_geometry.h"
+#include "document/svg_format.h"
 #include "frame/host.h"
 #include "frame/session.h"
 #include "util/files.h"
@@ -38,22 +39,6 @@ std::string Escape(const std::string& raw) {
     return out;
 }
 
-// A tag name as the tail of an attribute name: letters, digits, '.' and '-'
-// stay, every other byte becomes _HH (hex), so the name can be decoded back.
-std::string AttributeTail(const std::string& name) {
-    std::string out;
-    for (unsigned char c : name) {
-        if (std::isalnum(c) || c == '.' || c == '-') {
-            out += static_cast<char>(c);
-        } else {
-            char hex[4];
-            std::snprintf(hex, sizeof hex, "_%02X", c);
-            out += hex;
-        }
-    }
-    return out;
-}
-
 std::string Hex(float level) {
     int v = static_cast<int>(std::lround(std::fmin(1.0f, std::fmax(0.0f, level)) * 255.0f));
     char buf[8];
@@ -67,7 +52,8 @@ public:
 
 private:
     std::string UniqueId(const std::string& name, const char* fallback);
-    std::string PaintValue(const PaintColor& c);
+    void Tags(const Art& art, int depth);
+    void ExactName(const std::string& name);
     std::string PathData(const Art& path);
     void WriteArt(const Art& art, int depth);
     void Common(const Art& art);
@@ -96,29 +82,13 @@ std::string SvgWriter::UniqueId(const std::string& name, const char* fallback) {
     return id;
 }
 
-std::string PatternId(const PatternHandle pattern) {
+// The pattern's place in the document, from 1 (its id is "pattern-N"); 0
+// for a handle that names none.
+int PatternNumber(PatternHandle pattern) {
     const auto& patterns = TheDocument().patterns;
     for (size_t i = 0; i < patterns.size(); ++i)
-        if (IdOf(pattern) == patterns[i].id) return "pattern-" + std::to_string(i + 1);
-    return "";
-}
-
-// Grey 1 is black in the host's paint; SVG wants levels of light.
-std::string SvgWriter::PaintValue(const PaintColor& c) {
-    switch (c.kind) {
-        case kPaintGray: {
-            std::string g = Hex(1.0f - c.gray);
-            return "#" + g + g + g;
-        }
-        case kPaintRGB:
-            return "#" + Hex(c.red) + Hex(c.green) + Hex(c.blue);
-        case kPaintPattern: {
-            std::string id = PatternId(c.pattern);
-            return id.empty() ? "none" : "url(#" + id + ")";
-        }
-        default:
-            return "none";
-    }
+        if (IdOf(pattern) == patterns[i].id) return static_cast<int>(i + 1);
+    return 0;
 }
 
 // 0 - v rather than -v: the same value, but v = 0 gives 0, not -0.
@@ -135,13 +105,32 @@ std::string SvgWriter::PathData(const Art& path) {
     return d;
 }
 
+// The name as other programs show it, and exactly when XML cannot hold it.
+void SvgWriter::ExactName(const std::string& name) {
+    if (!name.empty()) out_ += " inkscape:label=\"" + Escape(SvgRepairedText(name)) + "\"";
+    if (!SvgTextFitsXml(name)) out_ += " dh:name-hex=\"" + SvgHexText(name) + "\"";
+}
+
 void SvgWriter::Common(const Art& art) {
     out_ += " id=\"" + UniqueId(art.name, art.kind == kArtPath ? "path" : "group") + "\"";
-    out_ += " data-name=\"" + Escape(art.name) + "\"";
-    for (const auto& [name, value] : art.tags)
-        out_ += " data-tag-" + AttributeTail(name) + "=\"" + Escape(value) + "\"";
+    out_ += " data-name=\"" + Escape(SvgRepairedText(art.name)) + "\"";
+    ExactName(art.name);
     if (art.userAttr & kArtHidden) out_ += " display=\"none\"";
-    if (art.userAttr & kArtLocked) out_ += " data-locked=\"true\"";
+    if (art.userAttr & kArtLocked) out_ += " data-locked=\"true\" sodipodi:insensitive=\"true\"";
+}
+
+// Tags are elements of drawhost's namespace inside the art's element, which
+// other programs keep without showing them.
+void SvgWriter::Tags(const Art& art, int depth) {
+    std::string indent(static_cast<size_t>(depth) * 2, ' ');
+    for (const auto& [name, value] : art.tags) {
+        out_ += indent + "<dh:tag";
+        out_ += SvgTextFitsXml(name) ? " name=\"" + SvgAttributeText(name) + "\""
+                                     : " name-hex=\"" + SvgHexText(name) + "\"";
+        out_ += SvgTextFitsXml(value) ? " value=\"" + SvgAttributeText(value) + "\""
+                                      : " value-hex=\"" + SvgHexText(value) + "\"";
+        out_ += "/>\n";
+    }
 }
 
 void SvgWriter::WriteArt(const Art& art, int depth) {
@@ -150,6 +139,7 @@ void SvgWriter::WriteArt(const Art& art, int depth) {
         out_ += indent + "<g";
         Common(art);
         out_ += ">\n";
+        Tags(art, depth + 1);
         for (DocId child : art.children)
             if (const Art* c = DocumentArtById(child)) WriteArt(*c, depth + 1);
         out_ += indent + "</g>\n";
@@ -158,22 +148,31 @@ void SvgWriter::WriteArt(const Art& art, int depth) {
     out_ += indent + "<path";
     Common(art);
     out_ += " d=\"" + PathData(art) + "\"";
-    const PathStyle& s = art.style;
-    if (art.guide) {
-        // Guides are the host's non-printing lines: drawn thin and cyan.
-        out_ += " data-guide=\"true\" fill=\"none\" stroke=\"#4fdcff\" stroke-width=\"0.5\"";
-    } else {
-        static const char* kCaps[] = {"butt", "round", "square"};
-        static const char* kJoins[] = {"miter", "round", "bevel"};
-        out_ += " fill=\"" + (s.fillPaint ? PaintValue(s.fill) : std::string("none")) + "\"";
-        out_ += " stroke=\"" + (s.strokePaint ? PaintValue(s.stroke.color) : std::string("none")) + "\"";
-        out_ += " stroke-width=\"" + FloatText(s.stroke.width) + "\"";
-        out_ += std::string(" stroke-linecap=\"") + kCaps[s.stroke.cap] + "\"";
-        out_ += std::string(" stroke-linejoin=\"") + kJoins[s.stroke.join] + "\"";
-        out_ += " stroke-miterlimit=\"" + FloatText(std::fmax(1.0f, s.stroke.miterLimit)) + "\"";
+    // Guides are the host's non-printing lines: drawn thin and cyan.
+    SvgShownStyle shown = SvgShownStyleOf(art.style, art.guide, PatternNumber);
+    static const char* kCaps[] = {"butt", "round", "square"};
+    static const char* kJoins[] = {"miter", "round", "bevel"};
+    if (art.guide) out_ += " data-guide=\"true\" dh:guide=\"true\"";
+    out_ += " fill=\"" + shown.fill + "\" stroke=\"" + shown.stroke + "\"";
+    out_ += " stroke-width=\"" + FloatText(shown.width) + "\"";
+    if (!art.guide) {
+        out_ += std::string(" stroke-linecap=\"") + kCaps[shown.cap] + "\"";
+        out_ += std::string(" stroke-linejoin=\"") + kJoins[shown.join] + "\"";
+        out_ += " stroke-miterlimit=\"" + FloatText(shown.miterLimit) + "\"";
     }
+    // What SVG cannot say: the style's every field, the corner flags, the
+    // centre point.
+    out_ += " dh:style=\"" + SvgExactStyle(art.style, PatternNumber) + "\"";
+    if (!art.segments.empty()) out_ += " dh:corners=\"" + SvgCornerText(art.segments) + "\"";
+    if (art.centerPointVisible) out_ += " dh:center-point=\"true\"";
     if (art.closed) out_ += " data-closed=\"true\"";
-    out_ += "/>\n";
+    if (art.tags.empty()) {
+        out_ += "/>\n";
+        return;
+    }
+    out_ += ">\n";
+    Tags(art, depth + 1);
+    out_ += indent + "</path>\n";
 }
 
 std::string SvgWriter::Write() {
@@ -190,16 +189,21 @@ std::string SvgWriter::Write() {
     auto num = [](double d) { return FloatText(static_cast<float>(d)); };
     out_ = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     out_ += "<!-- One unit is one point; y = -v (artwork v grows upward). -->\n";
-    out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + num(w) + "pt\" height=\"" +
-            num(h) + "pt\" viewBox=\"" + num(x) + " " + num(y) + " " + num(w) + " " + num(h) + "\">\n";
+    out_ += std::string("<svg xmlns=\"") + kSvgNs + "\" xmlns:inkscape=\"" + kInkscapeNs + "\" xmlns:sodipodi=\"" +
+            kSodipodiNs + "\" xmlns:dh=\"" + kDrawhostNs + "\" version=\"1.1\" width=\"" + num(w) +
+            "pt\" height=\"" + num(h) + "pt\" viewBox=\"" + num(x) + " " + num(y) + " " + num(w) + " " + num(h) + "\"";
+    if (const char* units = SvgRulerUnitName(doc.rulerUnits)) out_ += std::string(" dh:units=\"") + units + "\"";
+    out_ += ">\n";
     if (!doc.patterns.empty()) {
         // Pattern art is not part of the document model: each pattern shows
         // as a hatch, named so that it can be told apart.
         out_ += "  <defs>\n";
         for (size_t i = 0; i < doc.patterns.size(); ++i) {
-            out_ += "    <pattern id=\"pattern-" + std::to_string(i + 1) + "\" data-name=\"" +
-                    Escape(doc.patterns[i].name) +
-                    "\" patternUnits=\"userSpaceOnUse\" width=\"8\" height=\"8\">"
+            const std::string& name = doc.patterns[i].name;
+            out_ += "    <pattern id=\"pattern-" + std::to_string(i + 1) + "\" data-name=\"" + Escape(SvgRepairedText(name)) + "\"" +
+                    (SvgTextFitsXml(name) ? " dh:name=\"" + SvgAttributeText(name) + "\""
+                                          : " dh:name-hex=\"" + SvgHexText(name) + "\"") +
+                    " patternUnits=\"userSpaceOnUse\" width=\"8\" height=\"8\">"
                     "<path d=\"M0 8L8 0\" stroke=\"#000000\" stroke-width=\"1\"/></pattern>\n";
         }
         out_ += "  </defs>\n";
@@ -209,12 +213,22 @@ std::string SvgWriter::Write() {
         const Layer& layer = **it;
         const LayerColor& c = layer.color;
         out_ += "  <g id=\"" + UniqueId(layer.title, "layer") + "\" data-layer=\"true\" data-name=\"" +
-                Escape(layer.title) + "\" data-visible=\"" + (layer.visible ? "true" : "false") +
+                Escape(SvgRepairedText(layer.title)) + "\" data-visible=\"" + (layer.visible ? "true" : "false") +
                 "\" data-editable=\"" + (layer.editable ? "true" : "false") + "\" data-color=\"#" + Hex(c.red) +
-                Hex(c.green) + Hex(c.blue) + "\"" + (layer.visible ? "" : " display=\"none\"") + ">\n";
-        if (const Art* g = DocumentArtById(layer.group))
+                Hex(c.green) + Hex(c.blue) + "\"" + (layer.visible ? "" : " display=\"none\"");
+        // Marked as a layer the way other editors read it, with the exact
+        // colour and which layer is current.
+        out_ += " inkscape:groupmode=\"layer\" inkscape:label=\"" + Escape(SvgRepairedText(layer.title)) + "\"";
+        if (!SvgTextFitsXml(layer.title)) out_ += " dh:name-hex=\"" + SvgHexText(layer.title) + "\"";
+        if (!layer.editable) out_ += " sodipodi:insensitive=\"true\"";
+        out_ += " dh:color=\"" + SvgExactTriple(c.red, c.green, c.blue) + "\"";
+        if (layer.id == doc.currentLayer) out_ += " dh:current=\"true\"";
+        out_ += ">\n";
+        if (const Art* g = DocumentArtById(layer.group)) {
+            Tags(*g, 2);
             for (DocId child : g->children)
                 if (const Art* a = DocumentArtById(child)) WriteArt(*a, 2);
+        }
         out_ += "  </g>\n";
     }
     out_ += "</svg>\n";

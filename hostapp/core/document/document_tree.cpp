@@ -163,6 +163,15 @@ HostErr DocumentDuplicateArt(ArtHandle handle, int32_t placement, ArtHandle refe
     return kNoErr;
 }
 
+LayerColor DocumentLayerColor(size_t n) {
+    // The colours a new layer gets in turn, as light tints that show well
+    // over black artwork.
+    static const LayerColor kColors[] = {{0.31f, 0.50f, 1.00f}, {1.00f, 0.31f, 0.31f}, {0.31f, 1.00f, 0.31f},
+                                         {0.31f, 0.31f, 1.00f}, {1.00f, 1.00f, 0.31f}, {1.00f, 0.31f, 1.00f},
+                                         {0.31f, 1.00f, 1.00f}, {0.50f, 0.50f, 0.50f}};
+    return kColors[n % (sizeof kColors / sizeof kColors[0])];
+}
+
 HostErr DocumentInsertLayer(LayerHandle reference, int32_t placement, const std::string& title, LayerHandle* out) {
     if (!out) return kErrBadParameter;
     if (placement != kLayerPlaceAbove && placement != kLayerPlaceBelow) return kErrBadParameter;
@@ -174,15 +183,10 @@ HostErr DocumentInsertLayer(LayerHandle reference, int32_t placement, const std:
         for (size_t i = 0; i < doc.layers.size(); ++i)
             if (doc.layers[i].get() == ref) index = placement == kLayerPlaceAbove ? i : i + 1;
     }
-    // The colours a new layer gets in turn, as light tints that show well
-    // over black artwork.
-    static const LayerColor kColors[] = {{0.31f, 0.50f, 1.00f}, {1.00f, 0.31f, 0.31f}, {0.31f, 1.00f, 0.31f},
-                                         {0.31f, 0.31f, 1.00f}, {1.00f, 1.00f, 0.31f}, {1.00f, 0.31f, 1.00f},
-                                         {0.31f, 1.00f, 1.00f}, {0.50f, 0.50f, 0.50f}};
     auto layer = std::make_unique<Layer>();
     layer->id = DocumentNewId();
     layer->title = title;
-    layer->color = kColors[doc.layers.size() % (sizeof kColors / sizeof kColors[0])];
+    layer->color = DocumentLayerColor(doc.layers.size());
     auto group = std::make_unique<Art>();
     group->id = DocumentNewId();
     group->kind = kArtGroup;

@@ -28,6 +28,15 @@ void ArtBox::Add(double h, double v) {
     top = std::max(top, v);
 }
 
+bool SegmentIsCorner(const PathSegment& s) {
+    double ih = s.in.h - s.p.h, iv = s.in.v - s.p.v, oh = s.out.h - s.p.h, ov = s.out.v - s.p.v;
+    double li = std::hypot(ih, iv), lo = std::hypot(oh, ov);
+    if (li == 0 || lo == 0) return true;
+    double cross = (ih * ov - iv * oh) / (li * lo);
+    double dot = ih * oh + iv * ov;
+    return std::fabs(cross) > 1e-4 || dot > 0;
+}
+
 void CubicAt(const Cubic& c, double t, double* h, double* v) {
     double u = 1.0 - t;
     double b0 = u * u * u, b1 = 3 * u * u * t, b2 = 3 * u * t * t, b3 = t * t * t;

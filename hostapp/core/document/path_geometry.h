@@ -31,6 +31,10 @@ void ArtBoundsAdd(const Art& art, ArtBox* box);
 // The host's rectangle: v grows upward, so top is the larger v.
 RealRect ArtBoxToRect(const ArtBox& box);
 
+// A smooth anchor has both handles out, on one line through it; anything
+// else (a retracted handle included) is a corner.
+bool SegmentIsCorner(const PathSegment& s);
+
 // The point of the cubic at t (Bernstein form, double).
 void CubicAt(const Cubic& c, double t, double* h, double* v);
 
