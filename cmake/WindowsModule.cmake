@@ -2,7 +2,8 @@
 #
 # Makes <target> (a MODULE library built by the mingw-w64 toolchain) into
 # the plug-in's Windows DLL, <name>.dll at the top of the build:
-#   - the standard library linked in, so the DLL needs only system DLLs;
+#   - the standard library and the toolchain's thread library linked in, so
+#     the DLL needs only system DLLs;
 #   - the resources of <bundle> (a bundle built on Linux from the same
 #     sources, cmake/Bundle.cmake) compiled in by windres, with an empty
 #     dialog template for each id of the DialogResourceId list in
@@ -33,7 +34,8 @@ function(qzv_add_windows_module target)
     PREFIX ""
     SUFFIX ".dll"
     LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-  target_link_options(${target} PRIVATE -static-libgcc -static-libstdc++ -Wl,--no-undefined)
+  # -static: libstdc++, libgcc and the thread library all inside the DLL.
+  target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--no-undefined)
 
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/${W_NAME}.rc)
   set(obj ${CMAKE_CURRENT_BINARY_DIR}/${W_NAME}_resources.o)

@@ -3,11 +3,12 @@
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
-# The win32-threads flavour: the plug-in starts no threads, and this flavour
-# needs no winpthread DLL beside the module.
+# The posix-threads flavour, whose standard library has std::mutex (the
+# test framework needs it); its thread library is linked in statically, so
+# the module still needs no DLL beside the system's.
 set(QZV_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${QZV_MINGW_PREFIX}-gcc-win32)
-set(CMAKE_CXX_COMPILER ${QZV_MINGW_PREFIX}-g++-win32)
+set(CMAKE_C_COMPILER ${QZV_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QZV_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${QZV_MINGW_PREFIX}-windres)
 set(CMAKE_AR ${QZV_MINGW_PREFIX}-ar)
 set(CMAKE_RANLIB ${QZV_MINGW_PREFIX}-ranlib)
