@@ -175,7 +175,11 @@ void EditCentreAngle(float degrees) {
     Globals* g = gGlobals;
     ToolState& t = g->tool;
     const float theta = DegreesToRadians(degrees);
-    if (!ShapeExists() || !std::isfinite(theta)) return;
+    if (!ShapeExists() || !std::isfinite(theta)) {
+        // No arc to turn: the field shows the angle the tool holds.
+        ShowArcAngle();
+        return;
+    }
     if (t.circleMode == kArcCentre || t.circleMode == kArcThreePoints) {
         // The centre, radius and start stay; the end turns to start + theta.
         const RealPoint start = AddPoints(t.centre, PolarPoint(t.radius, t.startAngle));
@@ -212,7 +216,10 @@ void EditStartAngle(float degrees) {
     const float alpha = DegreesToRadians(degrees);
     ItemRef angleField = PaletteItem(kItemCentreAngle);
     const float theta = angleField ? DegreesToRadians(sItem->GetFloatValue(angleField)) : -t.sweep;
-    if (!ShapeExists() || !std::isfinite(alpha) || !std::isfinite(theta)) return;
+    if (!ShapeExists() || !std::isfinite(alpha) || !std::isfinite(theta)) {
+        ItemFloat(kItemStartAngle, RadiansToDegrees(t.startAngle));
+        return;
+    }
     const RealPoint start = AddPoints(t.centre, PolarPoint(t.radius, alpha));
     const RealPoint end = AddPoints(t.centre, PolarPoint(t.radius, alpha + theta));
     ArcAnglesFromEnds(start, end, true);

@@ -58,11 +58,18 @@ void MarkCentre(bool on) {
     const char* name = ModeName(kToolCircle, t.circleMode, false);
     if (on) {
         if (ArtExists(art.crossAlong)) return;
-        ArtHandle group = nullptr;
-        if (sArt->NewArt(kArtGroup, kPlaceAbove, circle, &group) != kNoErr) return;
-        sArt->SetArtName(group, name);
-        sArt->ReorderArt(circle, kPlaceInsideOnTop, group);
-        art.targetGroup = group;
+        // A circle still in its gesture's group (with its tangency marks)
+        // keeps it; otherwise it gets a group of its own.
+        ArtHandle parent = nullptr;
+        const bool grouped = ArtExists(art.targetGroup) && sArt->GetArtParent(circle, &parent) == kNoErr &&
+                             parent == art.targetGroup;
+        if (!grouped) {
+            ArtHandle group = nullptr;
+            if (sArt->NewArt(kArtGroup, kPlaceAbove, circle, &group) != kNoErr) return;
+            sArt->SetArtName(group, name);
+            sArt->ReorderArt(circle, kPlaceInsideOnTop, group);
+            art.targetGroup = group;
+        }
         art.crossAlong = nullptr;
         art.crossAcross = nullptr;
         if (CreateCentreCross(art) != kNoErr) return;

@@ -13,87 +13,49 @@ namespace {
 // return and a line feed.
 constexpr const char* kPages[kHelpPageCount] = {
     "ALT-CLIC\r\n"
-    "Alt-clic sur le plan de travail affiche ou masque cette palette.\r\n"
-    "SHIFT-CLIC : passe d'un outil à l'autre.\r\n"
-    "QZV : un clic sur le logo applique tout de suite les valeurs des préférences.\r\n"
-    "QZV-SPACE : avec Espace enfoncé, ce clic supprime d'abord le groupe du dernier tracé.",
+    "Alt-clic sur le plan : affiche ou masque la palette. SHIFT-CLIC : change d'outil. QZV : le logo rend les préférences. QZV-SPACE : avec Espace, supprime aussi le dernier groupe.",
     "COULEURS\r\n"
-    "La pastille à gauche de l'épaisseur, ou l'article « Couleurs... » du menu, ouvre le dialogue des couleurs du fond et du contour. Les nouvelles valeurs deviennent celles par défaut des tracés suivants. La flèche au-dessus de la pastille permute le fond et le contour.",
+    "La pastille à gauche de l'épaisseur ou le menu « Couleurs... » règle le fond et le contour des tracés suivants. La flèche au-dessus les permute.",
     "CERCLE 1\r\n"
-    "Cercle par son centre et un point.\r\n"
-    "Cliquez le centre puis glissez jusqu'au rayon voulu ; Maj arrondit le rayon au pas des préférences.\r\n"
-    "Le rayon se règle exactement dans la palette : tapez la valeur, le cercle garde son centre.",
+    "Cliquez le centre, glissez jusqu'au rayon ; Maj arrondit le rayon. Tapez un rayon dans la palette : le cercle garde son centre.",
     "CERCLE 2\r\n"
-    "Cercle passant par 2 points.\r\n"
-    "Cliquez les deux points, puis glissez : le centre suit leur médiatrice.\r\n"
-    "Alt donne le cercle dont le diamètre joint les deux points. Un rayon tapé plus petit que la demi-distance devient cette demi-distance.",
+    "Cliquez deux points, glissez : le centre suit leur médiatrice. Alt : le cercle de diamètre ces deux points. Rayon mini : la demi-distance.",
     "CERCLE 3\r\n"
-    "Cercle passant par 3 points (cercle circonscrit).\r\n"
-    "Cliquez deux points puis le troisième, et glissez pour l'ajuster.\r\n"
-    "Trois points alignés n'ont pas de cercle : une alerte le dit.",
+    "Cliquez trois points ; le troisième suit la souris jusqu'au relâché. Trois points alignés n'ont pas de cercle : une alerte le dit.",
     "ARC/SECTEUR 1\r\n"
-    "Arc par son centre et son point de départ.\r\n"
-    "Cliquez le centre, puis le début de l'arc, et glissez jusqu'à sa fin.\r\n"
-    "Le rayon, l'angle de l'arc et l'angle de départ se règlent dans la palette ; l'arc garde son centre.",
+    "Cliquez le centre, puis le début de l'arc, glissez jusqu'à la fin. Rayon, angle de l'arc et angle de départ se tapent dans la palette.",
     "TOUCHES ARC/SECTEUR 1\r\n"
-    "Alt : passe du petit au grand arc.\r\n"
-    "Maj : l'angle de l'arc va de multiple en multiple de l'angle des préférences (10° par défaut).\r\n"
-    "Ctrl : passe de l'arc au secteur.",
+    "Alt : petit ou grand arc. Maj : angle par pas de l'angle des préférences (10° par défaut). Ctrl : arc ou secteur.",
     "ARC/SECTEUR 2\r\n"
-    "Arc par ses 2 extrémités.\r\n"
-    "Cliquez le début puis la fin : ces deux points restent fixes et le centre suit la souris.\r\n"
-    "Un angle tapé dans la palette recalcule le rayon ; un rayon tapé recalcule l'angle.",
+    "Cliquez le début puis la fin : ils restent fixes, le centre suit la souris. Un angle tapé recalcule le rayon, et inversement.",
     "TOUCHES ARC/SECTEUR 2\r\n"
-    "Alt : passe du petit au grand arc entre les deux mêmes extrémités.\r\n"
-    "Ctrl : passe de l'arc au secteur.\r\n"
-    "Le bouton Saillant/Rentrant de la palette fait de même après coup.",
+    "Alt : petit ou grand arc entre les mêmes extrémités. Ctrl : arc ou secteur. Le bouton Saillant/Rentrant fait de même après coup.",
     "ARC/SECTEUR 3\r\n"
-    "Arc passant par 3 points.\r\n"
-    "Cliquez le début, un point de passage, puis glissez jusqu'à la fin.\r\n"
-    "Le rayon, l'angle et l'orientation se règlent ensuite dans la palette.",
+    "Cliquez le début, un point de passage, puis glissez jusqu'à la fin. Rayon, angle et orientation se tapent ensuite dans la palette.",
     "TOUCHES ARC/SECTEUR 3\r\n"
-    "Ctrl : passe de l'arc au secteur.\r\n"
-    "L'arc passe toujours par le point du milieu ; Alt montre l'autre arc.\r\n"
-    "Le menu « Secteur » choisit le genre des arcs suivants.",
+    "Ctrl : arc ou secteur. L'arc passe par le point du milieu ; Alt montre l'autre arc. Le menu « Secteur » règle les arcs suivants.",
     "TANGENTE 1\r\n"
-    "Cercle tangent à une droite.\r\n"
-    "Cliquez la droite, puis glissez vers le centre voulu : le cercle reste tangent à la droite.\r\n"
-    "Un rayon tapé dans la palette garde le cercle du même côté.",
+    "Cliquez la droite, glissez vers le centre : le cercle reste tangent à la droite. Un rayon tapé le garde du même côté.",
     "TANGENTE 2\r\n"
-    "Cercle tangent à 2 droites.\r\n"
-    "Cliquez les deux droites puis glissez : le cercle reste dans leur angle.\r\n"
-    "Alt donne l'autre cercle tangent, dans l'angle voisin. Le rayon se tape dans la palette.",
+    "Cliquez deux droites, glissez : le cercle reste dans leur angle. Alt : l'autre cercle tangent, dans l'angle voisin.",
     "TANGENTE 3\r\n"
-    "Cercle tangent à 3 droites.\r\n"
-    "Cliquez les trois droites l'une après l'autre : le cercle inscrit apparaît.\r\n"
-    "Alt donne un autre cercle tangent aux trois. Son rayon est fixé par les droites.",
+    "Cliquez trois droites : le cercle tangent aux trois apparaît. Alt donne un autre cercle tangent. Son rayon est fixé par les droites.",
     "RECTANGLE\r\n"
-    "Rectangle par 2 coins opposés, à l'échelle de la palette.\r\n"
-    "La longueur, la largeur et l'orientation se règlent dans la palette : tapez une valeur, le rectangle suit.",
+    "Cliquez un coin, glissez au coin opposé, à l'échelle de la palette. Longueur, largeur et orientation se tapent dans la palette.",
     "RECTANGLE CENTRÉ\r\n"
-    "Rectangle centré : cliquez le centre puis glissez jusqu'à un coin.\r\n"
-    "Longueur, largeur et orientation se règlent dans la palette, comme pour le rectangle simple.",
+    "Cliquez le centre, glissez jusqu'à un coin. Longueur, largeur et orientation se tapent dans la palette, comme pour le rectangle.",
     "RECTANGLE ARRONDI\r\n"
-    "Rectangle arrondi par 2 coins opposés.\r\n"
-    "Longueur, largeur et orientation se règlent dans la palette, ainsi que le rayon de l'arrondi ; un rayon négatif creuse les coins. Les boutons voisins choisissent quart de cercle ou arrondi personnalisé.",
+    "Comme le rectangle, avec le rayon d'arrondi en plus (négatif : coins creusés). Les boutons voisins : quart de cercle ou arrondi personnalisé.",
     "RECTANGLE ARRONDI CENTRÉ\r\n"
-    "Rectangle arrondi centré : cliquez le centre puis glissez jusqu'à un coin.\r\n"
-    "Longueur, largeur, orientation et arrondi se règlent dans la palette. Les côtés valent au moins deux fois l'arrondi.",
+    "Cliquez le centre, glissez jusqu'à un coin. Longueur, largeur, orientation et arrondi se tapent ; les côtés valent au moins deux arrondis.",
     "SEGMENT\r\n"
-    "Segment à l'échelle de la palette : cliquez le début, glissez jusqu'à la fin.\r\n"
-    "La longueur et l'orientation se règlent dans la palette.\r\n"
-    "En ligne polygonale, un clic sur le dernier point termine la ligne.",
+    "Cliquez le début, glissez jusqu'à la fin, à l'échelle de la palette. Longueur et orientation se tapent. En ligne polygonale, un clic sur le dernier point la termine.",
     "LIGNE POLYGONALE\r\n"
-    "Ligne polygonale : chaque clic ajoute un sommet.\r\n"
-    "La longueur et l'orientation du dernier segment se règlent dans la palette.\r\n"
-    "Un clic sur le premier point ferme la ligne ; sur le dernier, il la termine.",
+    "Chaque clic ajoute un sommet ; longueur et orientation du dernier segment se tapent. Clic sur le premier point : ligne fermée.",
     "SEGMENT CENTRÉ\r\n"
-    "Segment centré : cliquez le milieu, puis glissez jusqu'à une extrémité ; l'autre extrémité suit à l'opposé.\r\n"
-    "La longueur totale et l'orientation se règlent dans la palette.",
+    "Cliquez le milieu, glissez jusqu'à une extrémité : l'autre suit à l'opposé. Longueur totale et orientation se tapent dans la palette.",
     "TOUCHES OUTIL RECTANGLE\r\n"
-    "Espace : fait tourner le rectangle, le rectangle arrondi ou le segment pendant le tracé.\r\n"
-    "Maj : l'angle va de 45° en 45°.\r\n"
-    "Flèches haut et bas : arrondi plus ou moins grand.",
+    "Espace : tourne le rectangle, le rectangle arrondi ou le segment pendant le tracé. Maj : par pas de 45°. Flèches haut, bas : l'arrondi.",
 };
 
 }  // namespace

@@ -106,6 +106,10 @@ TEST_F(PaletteValues, TwoPointCircleKeepsBothPointsAndTheRadiusNeverGoesBelowHal
         EXPECT_NE(Refusal(std::string("item QZVARC 10 ") + bad), "") << bad;
         EXPECT_EQ(Item(10).number, State().tool.radius) << bad;
     }
+    // A number a field has no maximum for is held within reach of the document.
+    Run("item QZVARC 10 \"99999999999999999999 pt\"");
+    EXPECT_EQ(State().tool.radius, 1.0e6f);
+    EXPECT_EQ(Item(10).number, 1.0e6f);
     // "-0" is below the field's minimum anyway: 0, then half the chord.
     Run("item QZVARC 10 -0");
     EXPECT_EQ(Item(10).number, 50.0f);
