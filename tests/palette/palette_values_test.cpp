@@ -155,6 +155,111 @@ TEST_F(PaletteValues, ArcOverTwoFixedEndsTakesTheTypedAngle) {
     EXPECT_EQ(State().tool.radius, before);
 }
 
+// "Arc/Secteur 1" centred on the origin, dragged from (100, 0) a quarter
+// turn counter-clockwise: the centre angle puts the end at start + angle,
+// the start angle turns both ends, and a sweep that changes sign keeps the
+// arc turning the way it was drawn (the other arc between the ends).
+TEST_F(PaletteValues, CentredArcTakesItsAnglesAndKeepsItsCentreAndRadius) {
+    Select(kCircleTool);
+    Run("press QZVARC 53");
+    ClickAt(0, 0);
+    Gesture(100, 0, 0, 100);
+    const DocId id = Named("Arc/Secteur 1").at(0)->id;
+    // The arc's ends at `start` and `end` degrees, every anchor on the
+    // circle of radius r, and none strictly inside the gap (gapFrom, gapTo).
+    auto check = [&](float start, float end, float gapFrom, float gapTo, float r) {
+        const Art* arc = DocumentArtById(id);
+        ASSERT_TRUE(arc);
+        auto at = [&](float degrees) {
+            const float a = degrees * float(M_PI) / 180;
+            return RealPoint{r * std::cos(a), r * std::sin(a)};
+        };
+        const RealPoint s = at(start), e = at(end);
+        const RealPoint first = arc->segments.front().p, last = arc->segments.back().p;
+        const bool forward = std::hypot(first.h - s.h, first.v - s.v) < 1e-2;
+        const RealPoint atStart = forward ? first : last, atEnd = forward ? last : first;
+        EXPECT_NEAR(atStart.h, s.h, 1e-2) << start;
+        EXPECT_NEAR(atStart.v, s.v, 1e-2) << start;
+        EXPECT_NEAR(atEnd.h, e.h, 1e-2) << end;
+        EXPECT_NEAR(atEnd.v, e.v, 1e-2) << end;
+        for (const PathSegment& seg : arc->segments) {
+            EXPECT_NEAR(std::hypot(seg.p.h, seg.p.v), r, 1e-2);
+            const float degrees = std::atan2(seg.p.v, seg.p.h) * 180 / float(M_PI);
+            EXPECT_FALSE(degrees > gapFrom + 0.01f && degrees < gapTo - 0.01f) << degrees;
+        }
+    };
+    check(0, 90, 90, 360, 100);
+    Run("item QZVARC 14 60");
+    check(0, 60, 60, 360, 100);
+    Run("item QZVARC 15 45");
+    check(45, 105, -180, 45, 100);
+    EXPECT_NEAR(State().tool.centre.h, 0, 1e-4);
+    EXPECT_NEAR(State().tool.radius, 100, 1e-3);
+    // The radius keeps the centre and both angles.
+    Run("item QZVARC 10 \"50 pt\"");
+    check(45, 105, -180, 45, 50);
+    // -90: the end at -45, reached still turning counter-clockwise.
+    EXPECT_FALSE(State().tool.complement);
+    Run("item QZVARC 14 -90");
+    EXPECT_TRUE(State().tool.complement);
+    check(45, -45, -45, 45, 50);
+}
+
+// Tangent circles stay tangent: to one line on the same side, in the angle
+// of two lines along its bisector; three lines fix the radius. Snapping on:
+// the clicks pick the lines.
+class PaletteTangents : public PaletteValues {
+protected:
+    void SetUp() override { StartPlugin(std::string(kShown) + "Centre = bool:false\nTangente = bool:false\n"); }
+};
+
+TEST_F(PaletteTangents, TangentCirclesStayTangentAndThreeLinesRefuseARadius) {
+    Run("path 0 0 300 0");
+    Run("path 0 0 0 300");
+    Run("path 0 200 300 200");
+    Select(kCircleTool);
+
+    Run("press QZVARC 56");
+    Run("move 150 0.5");
+    Gesture(150, 0.5f, 150, 40);
+    ASSERT_EQ(Named("Tangente 1").size(), 1u);
+    Run("item QZVARC 10 \"20 pt\"");
+    Circle c = CircleOf(*Named("Tangente 1").at(0));
+    EXPECT_NEAR(c.h, 150, 1e-2);
+    EXPECT_NEAR(c.v, 20, 1e-2);
+    EXPECT_NEAR(c.r, 20, 1e-2);
+    Run("press QZVARC 16");   // across its line
+    c = CircleOf(*Named("Tangente 1").at(0));
+    EXPECT_NEAR(c.v, -20, 1e-2);
+
+    Run("press QZVARC 57");
+    Run("move 100 0.5");
+    ClickAt(100, 0.5f);
+    Run("move 20 20");
+    Gesture(0.5f, 100, 0.5f, 100);
+    ASSERT_EQ(Named("Tangente 2").size(), 1u);
+    Run("item QZVARC 10 \"30 pt\"");
+    c = CircleOf(*Named("Tangente 2").at(0));
+    EXPECT_NEAR(c.h, 30, 1e-2);
+    EXPECT_NEAR(c.v, 30, 1e-2);
+    EXPECT_NEAR(c.r, 30, 1e-2);
+
+    Run("press QZVARC 58");   // clicks clear of the circles already drawn
+    Run("move 250 0.5");
+    ClickAt(250, 0.5f);
+    Run("move 0.5 150");
+    ClickAt(0.5f, 150);
+    Run("move 250 199.5");
+    Gesture(250, 199.5f, 250, 199.5f);
+    ASSERT_EQ(Named("Tangente 3").size(), 1u);
+    EXPECT_NEAR(CircleOf(*Named("Tangente 3").at(0)).r, 100, 1e-2);
+    // Its field is disabled; typed there anyway, the radius stays.
+    Item(10).enabled = true;
+    Run("item QZVARC 10 \"10 pt\"");
+    EXPECT_NEAR(Item(10).number, 100, 1e-2);
+    EXPECT_NEAR(CircleOf(*Named("Tangente 3").at(0)).r, 100, 1e-2);
+}
+
 // A scale of 1/100: 1000 mm typed is 10 mm of document and the field keeps
 // showing 1000 mm; a rounding of 30 pt on 40 x 100 makes 60 x 100.
 TEST_F(PaletteValues, RectangleFieldsAtTheDrawingScaleAndTheRoundingMinimum) {
