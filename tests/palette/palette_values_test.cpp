@@ -292,6 +292,21 @@ TEST_F(PaletteValues, RectangleFieldsAtTheDrawingScaleAndTheRoundingMinimum) {
     const Art& turned = *Named("Rectangle arrondi").back();
     EXPECT_NEAR(Width(turned), 100, 1e-3);
     EXPECT_NEAR(Height(turned), 60, 1e-3);
+
+    // Fill and stroke swapped: the last rectangle is repainted at once.
+    const bool filled = turned.style.fillPaint, stroked = turned.style.strokePaint;
+    ASSERT_NE(filled, stroked);
+    Run("press QZVARC 81");
+    EXPECT_EQ(Named("Rectangle arrondi").back()->style.fillPaint, stroked);
+    EXPECT_EQ(Named("Rectangle arrondi").back()->style.strokePaint, filled);
+
+    // Deleted by the user: every field still takes its value, nothing is written.
+    ASSERT_EQ(DocumentDisposeArt(State().tool.art.rectPath), kNoErr);
+    for (const char* line : {"item QZVARC 72 20", "item QZVARC 73 20", "item QZVARC 74 10", "item QZVARC 75 3",
+                             "press QZVARC 70", "press QZVARC 81"})
+        Run(line);
+    EXPECT_EQ(Named("Rectangle arrondi").size(), 1u);
+    EXPECT_EQ(State().settings.working.Arrondi, 3.0f);
 }
 
 // Two clones, then a radius: the counter goes back to 0 and only the
