@@ -373,12 +373,14 @@ TEST_F(PaletteValues, CentreMarkGroupsTheCircleAndUngroupsIt) {
     ASSERT_TRUE(group && group->kind == kArtGroup);
     EXPECT_EQ(group->name, "Cercle 1");
     EXPECT_EQ(group->children.size(), 3u);
+    const DocId groupId = group->id;
     Run("choose QZVARC flyout \"Marquer le centre\"");
     c = DocumentFindArt(circle);
     ASSERT_TRUE(c);
     EXPECT_EQ(c->tags.count("PtCen"), 0u);
     EXPECT_EQ(c->name, "Cercle 1");
-    EXPECT_FALSE(DocumentArtById(group->id));
+    EXPECT_FALSE(DocumentArtById(groupId));
+    EXPECT_EQ(DocumentArtById(c->parent)->parent, 0);   // straight in its layer's group
 }
 
 // 3/7 set in the custom-scale dialog names the custom entry, is stored and
