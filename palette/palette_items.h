@@ -17,7 +17,17 @@ enum class ItemLook : uint8_t {
 };
 
 // Which notify procedure the item gets.
-enum class ItemAction : uint8_t { kNone, kCircleMode, kRectMode, kLabel, kRoundingType };
+enum class ItemAction : uint8_t {
+    kNone,
+    kCircleMode,
+    kRectMode,
+    kLabel,
+    kRoundingType,
+    kValue,         // a field or the scale popup: its edit (palette_values.h)
+    kButton,        // a button that acts on a click
+    kButtonSpace,   // a button that also acts on a button-down with Space (the logo)
+    kSpace,         // acts only on a button-down with Space (the scale label)
+};
 
 // Where the item's value comes from when the palette is built.
 enum class ItemValue : uint8_t {

@@ -3,7 +3,7 @@
 # session against the real plug-in module and prints what a user would have
 # seen. Outputs land in out/: the log, the document as JSON, SVG and PNG,
 # pictures of the toolbox, the about box, the colours dialog and the palette of
-# each tool, and the preference file.
+# each tool and with its help pane shown and hidden, and the preference file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
