@@ -12,4 +12,8 @@ cmake --build build -j "$(nproc)" --target drawhost orbiquad
 mkdir -p out
 build/bin/drawhost run examples/session.txt --log out/session.log --dump out/session.json \
   --svg out/session.svg --png out/session.png --prefs out/preferences.txt "$@"
-cat out/session.log
+# Every shape of both tools; it starts from the first-start preferences each time.
+rm -f out/shapes-preferences.txt
+build/bin/drawhost run examples/shapes.txt --log out/shapes.log --dump out/shapes.json \
+  --svg out/shapes.svg --png out/shapes.png --prefs out/shapes-preferences.txt
+cat out/session.log out/shapes.log

@@ -13,7 +13,8 @@ execute_process(COMMAND ${DRAWHOST} run ${SCRIPT} --plugins ${PLUGINS} --log out
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "first run: exit ${rc}: ${err}")
 endif()
-foreach(f session.log session.json session.svg session.png toolbox.png about.png colours.png preferences.txt
+foreach(f session.log session.json session.svg session.png toolbox.png about.png colours.png profile-editor.png
+          preferences.png preferences.txt
           palette-cercles.png palette-rectangles.png palette-aide.png palette-sans-aide.png)
   if(NOT EXISTS ${work}/out/${f})
     message(FATAL_ERROR "first run wrote no ${f}")

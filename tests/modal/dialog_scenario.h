@@ -5,10 +5,11 @@
 // dialog run inside its modal loop, as the host runs them.
 //
 // The colours dialog opens through the host ("tool-options"). The
-// preferences dialog and the profile editor open from the palette's flyout,
-// which is not part of this build: their steps call the entry points from
-// the test's own copy of the plug-in code, bound to the host's suites and to
-// the module's state record (Bind), as the palette will.
+// preferences dialog and the profile editor open from the palette's flyout
+// (the example session opens them so); here their steps call the flyout's
+// entry points from the test's own copy of the plug-in code, bound to the
+// host's suites and to the module's state record (Bind), so that a scenario
+// needs no tool selected first.
 #pragma once
 #include <functional>
 #include <string>
