@@ -50,7 +50,7 @@ const ModeButtonSpec kModeButtons[] = {
 const int kModeButtonCount = sizeof kModeButtons / sizeof kModeButtons[0];
 
 // Every item but the mode buttons, in the order the palette makes them.
-const ItemSpec kPaletteItems[] = {
+const ItemDef kPaletteItems[] = {
     {.id = kItemLogo, .type = kItemPicturePushButton, .rect = {148, 2, 168, 22}, .action = ItemAction::kButtonSpace,
      .picture = kPicLogo, .selectedPicture = kPicLogoSelected, .value = ItemValue::kFalse},
     {.id = kItemStroke, .type = kItemSpinEdit, .rect = {84, 4, 132, 23}, .action = ItemAction::kValue,
@@ -129,9 +129,9 @@ const ItemSpec kPaletteItems[] = {
 };
 const int kPaletteItemCount = sizeof kPaletteItems / sizeof kPaletteItems[0];
 
-const ItemSpec* PaletteItemSpec(int32_t id) {
-    for (const ItemSpec& spec : kPaletteItems)
-        if (spec.id == id) return &spec;
+const ItemDef* PaletteItemSpec(int32_t id) {
+    for (const ItemDef& def : kPaletteItems)
+        if (def.id == id) return &def;
     return nullptr;
 }
 
@@ -238,38 +238,38 @@ void FillPopup(ItemRef item, ItemPopup popup) {
     }
 }
 
-void MakeItem(DialogRef dialog, const ItemSpec& spec) {
-    ItemRef item = sItem->Create(dialog, spec.id, spec.type, &spec.rect, nullptr, nullptr);
+void MakeItem(DialogRef dialog, const ItemDef& def) {
+    ItemRef item = sItem->Create(dialog, def.id, def.type, &def.rect, nullptr, nullptr);
     if (!item) return;   // the dialog manager refused it: the palette works without
-    if (ItemDrawProc draw = DrawProcOf(spec.look)) sItem->SetDrawProc(item, draw);
-    if (ItemNotifyProc notify = NotifyProcOf(spec.action)) sItem->SetNotifyProc(item, notify);
-    if (spec.action == ItemAction::kButtonSpace || spec.action == ItemAction::kSpace)
+    if (ItemDrawProc draw = DrawProcOf(def.look)) sItem->SetDrawProc(item, draw);
+    if (ItemNotifyProc notify = NotifyProcOf(def.action)) sItem->SetNotifyProc(item, notify);
+    if (def.action == ItemAction::kButtonSpace || def.action == ItemAction::kSpace)
         sItem->SetTrackProc(item, TrackSpaceClick);
-    if (spec.picture) sItem->SetPictureID(item, spec.picture);
-    if (spec.selectedPicture) sItem->SetSelectedPictureID(item, spec.selectedPicture);
+    if (def.picture) sItem->SetPictureID(item, def.picture);
+    if (def.selectedPicture) sItem->SetSelectedPictureID(item, def.selectedPicture);
     // A palette's texts are small: its own font unless the row names another.
-    sItem->SetFont(item, spec.font ? spec.font : kFontPalette);
-    if (spec.text) sItem->SetText(item, spec.text);
-    if (spec.text || spec.integer || spec.justify != kJustifyLeft) sItem->SetJustify(item, spec.justify);
-    if (spec.units != kUnitsNone || spec.integer) sItem->SetUnits(item, spec.units);
-    const ItemRange& r = spec.range;
+    sItem->SetFont(item, def.font ? def.font : kFontPalette);
+    if (def.text) sItem->SetText(item, def.text);
+    if (def.text || def.integer || def.justify != kJustifyLeft) sItem->SetJustify(item, def.justify);
+    if (def.units != kUnitsNone || def.integer) sItem->SetUnits(item, def.units);
+    const ItemRange& r = def.range;
     if (r.hasMin) sItem->SetMinFloatValue(item, r.min);
     if (r.hasMax) sItem->SetMaxFloatValue(item, r.max);
     if (r.smallStep > 0.0f) sItem->SetSmallIncrement(item, r.smallStep);
     if (r.largeStep > 0.0f) sItem->SetLargeIncrement(item, r.largeStep);
-    FillPopup(item, spec.popup);
-    if (spec.value == ItemValue::kFalse) {
+    FillPopup(item, def.popup);
+    if (def.value == ItemValue::kFalse) {
         sItem->SetBooleanValue(item, 0);
-    } else if (spec.value != ItemValue::kNone) {
-        const float v = StartValue(spec.value);
-        if (spec.integer)
+    } else if (def.value != ItemValue::kNone) {
+        const float v = StartValue(def.value);
+        if (def.integer)
             sItem->SetIntValue(item, static_cast<int32_t>(v));
         else
             sItem->SetFloatValue(item, v);
     }
-    if (spec.tip) sItem->SetTipString(item, spec.tip);
-    if (spec.hidden) sItem->Show(item, 0);
-    if (spec.disabled) sItem->Enable(item, 0);
+    if (def.tip) sItem->SetTipString(item, def.tip);
+    if (def.hidden) sItem->Show(item, 0);
+    if (def.disabled) sItem->Enable(item, 0);
 }
 
 void MakeModeButton(DialogRef dialog, const ModeButtonSpec& button, int32_t row, int32_t column) {
@@ -296,10 +296,10 @@ void PaletteCreateItems(DialogRef dialog) {
         const int32_t index = id <= kItemCircleModeLast ? id - kItemCircleModeFirst : id - kItemRectModeFirst;
         MakeModeButton(dialog, kModeButtons[i], index / 3, index % 3);
     }
-    for (const ItemSpec& spec : kPaletteItems) {
-        MakeItem(dialog, spec);
+    for (const ItemDef& def : kPaletteItems) {
+        MakeItem(dialog, def);
         // The scale entry, once the indicator it shows or hides exists.
-        if (spec.id == kItemScaleIndicator) PaletteSelectScaleEntry();
+        if (def.id == kItemScaleIndicator) PaletteSelectScaleEntry();
     }
     const int32_t type = gGlobals->settings.working.TypeArrondi == 1 ? kItemRoundingProfile : kItemRoundingQuarter;
     ItemBoolean(type, true);

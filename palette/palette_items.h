@@ -57,7 +57,7 @@ struct ItemRange {
     float smallStep, largeStep;   // 0: left to the dialog manager
 };
 
-struct ItemSpec {
+struct ItemDef {
     int32_t id = 0;
     const char* type = nullptr;
     IntRect rect = {0, 0, 0, 0};
@@ -78,11 +78,11 @@ struct ItemSpec {
 };
 
 // The rows, in creation order.
-extern const ItemSpec kPaletteItems[];
+extern const ItemDef kPaletteItems[];
 extern const int kPaletteItemCount;
 
 // The row of an item, or null.
-const ItemSpec* PaletteItemSpec(int32_t id);
+const ItemDef* PaletteItemSpec(int32_t id);
 
 // Mode buttons: the bitmap the palette draws and the tooltip at creation;
 // the arc buttons 53 to 55 use the second bitmap and tooltip while the
