@@ -1,6 +1,7 @@
 #include "dialogs/ports.h"
 
 #include "dialogs/dialog_manager.h"
+#include "dialogs/display_list.h"
 
 namespace drawhost {
 
@@ -19,6 +20,11 @@ void DlgClearPort(PortRef port) {
 
 void DlgPaintPort(PortRef port, cairo_t* cr) {
     if (DlgPort* p = DlgFind(port); p && cr) DlgPaintList(p->drawn, cr);
+}
+
+std::vector<std::string> DlgDescribePort(PortRef port) {
+    DlgPort* p = DlgFind(port);
+    return p ? DlgDescribe(p->drawn) : std::vector<std::string>{};
 }
 
 void DlgDisposePort(PortRef port) { TheDlgState().ports.Remove(DlgHandleOf(port)); }

@@ -2,6 +2,9 @@
 // draw on (through the drawer suite's Create), kept as a display list in
 // view pixels and painted over the rendered document on demand.
 #pragma once
+#include <string>
+#include <vector>
+
 #include "sdk_all.h"
 
 typedef struct _cairo cairo_t;
@@ -13,6 +16,8 @@ PortRef DlgNewAnnotationPort();
 void DlgClearPort(PortRef port);
 // Replays what was drawn onto `cr`, in view pixels; what was cleared stays transparent.
 void DlgPaintPort(PortRef port, cairo_t* cr);
+// What was drawn, one line per operation (texts quoted whole).
+std::vector<std::string> DlgDescribePort(PortRef port);
 // Drawers still open on the port draw nowhere from then on.
 void DlgDisposePort(PortRef port);
 
