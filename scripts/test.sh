@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: once as the project ships (warnings
-# are errors), once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# are errors), once under AddressSanitizer and UndefinedBehaviorSanitizer;
+# then builds the Windows DLL and runs its checks (scripts/build-windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -19,3 +20,5 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZV_WERROR=ON -
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+scripts/build-windows.sh

@@ -1,0 +1,25 @@
+# Runs the Linux build of a program and its Windows build (through the
+# emulator, Wine) and expects the same output, byte for byte. On a
+# difference it shows the first lines that differ. (The programs are
+# LINUX_PROGRAM and WINDOWS_PROGRAM: CMake itself sets LINUX and WINDOWS.)
+execute_process(COMMAND ${LINUX_PROGRAM} OUTPUT_FILE ${WORK}.linux.txt RESULT_VARIABLE rc_linux)
+execute_process(COMMAND ${EMULATOR} ${WINDOWS_PROGRAM} OUTPUT_FILE ${WORK}.windows.txt RESULT_VARIABLE rc_windows)
+if(NOT rc_linux EQUAL 0 OR NOT rc_windows EQUAL 0)
+  message(FATAL_ERROR "exit ${rc_linux} on Linux, ${rc_windows} on Windows")
+endif()
+file(SIZE ${WORK}.linux.txt size)
+if(size EQUAL 0)
+  message(FATAL_ERROR "${LINUX_PROGRAM} printed nothing")
+endif()
+# Wine's console may end lines with CR LF; the bits are what is compared.
+file(READ ${WORK}.windows.txt windows)
+string(REPLACE "\r\n" "\n" windows "${windows}")
+file(WRITE ${WORK}.windows.txt "${windows}")
+execute_process(COMMAND diff ${WORK}.linux.txt ${WORK}.windows.txt OUTPUT_VARIABLE diff RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  string(SUBSTRING "${diff}" 0 3000 diff)
+  message(FATAL_ERROR "the Windows build computes other bits than the Linux build (< Linux, > Windows):\n${diff}")
+endif()
+file(STRINGS ${WORK}.linux.txt lines)
+list(LENGTH lines count)
+message(STATUS "${count} lines, the same bits on both")
