@@ -1,8 +1,10 @@
 // The snap search runs on every cursor-tracking and drag message. This
-// times one whole tracking message through the real module's PluginMain
-// (the snap search, the preview and the annotations' invalidation, every
-// host call included) on two kinds of document of 10 000, 100 000 and
-// 1 000 000 segments, side by side for the two ways the module searches:
+// times one whole message through the real module's PluginMain (the snap
+// search, the preview and the annotations' invalidation, every host call
+// and the host's redraw of the annotations included): a tracking message,
+// and a drag message of a circle being drawn ("Cercle 1", whose preview is
+// made again at every step), on two kinds of document of 10 000, 100 000
+// and 1 000 000 segments, side by side for the two ways the module searches:
 //
 //   literal   the host withdraws its record of document changes, so the
 //             module reads every path from the host on every message;
@@ -32,6 +34,7 @@
 
 #include "app/app_state.h"
 #include "app/prefs.h"
+#include "app/tool_events.h"
 #include "app/toolbox.h"
 #include "document/document.h"
 #include "document/svg_reader.h"
@@ -215,10 +218,10 @@ struct Figures {
     double median = 0, p99 = 0;
     long iterations = 0;
 };
-// Keyed by document, size and search.
-std::map<std::tuple<std::string, long, std::string>, Figures> gFigures;
+// Keyed by message, document, size and search.
+std::map<std::tuple<std::string, std::string, long, std::string>, Figures> gFigures;
 
-void Tracking(benchmark::State& state, const std::string& kind, long n, bool indexed) {
+void Message(benchmark::State& state, const std::string& message, const std::string& kind, long n, bool indexed) {
     Host& host = TheBenchHost();
     host.Use(kind, n);
     HostSetSuiteAvailable(kDocumentChangesSuiteName, kDocumentChangesSuiteVersion, indexed);
@@ -228,11 +231,18 @@ void Tracking(benchmark::State& state, const std::string& kind, long n, bool ind
     std::vector<RealPoint> cursors(4096);
     for (RealPoint& p : cursors) p = RealPoint{h(rng), v(rng)};
     AppState& app = TheApp();
+    const bool dragging = message == "drag";
+    std::string why;
+    if (dragging) EventsDown(RealPoint{(d.left + d.right) / 2, (d.bottom + d.top) / 2}, &why);
     auto send = [&](RealPoint cursor) {
-        app.cursor = cursor;
-        HostErr err = 0;
-        ToolboxSend(app.selectedTool, kSelTrackCursor, &err);
-        benchmark::DoNotOptimize(err);
+        if (dragging) {
+            EventsDrag(cursor, &why);
+        } else {
+            app.cursor = cursor;
+            HostErr err = 0;
+            ToolboxSend(app.selectedTool, kSelTrackCursor, &err);
+            benchmark::DoNotOptimize(err);
+        }
         // The host's log of cursor changes grows without bound otherwise.
         if (TheHost().log.size() > 100000) TheHost().log.clear();
     };
@@ -246,13 +256,21 @@ void Tracking(benchmark::State& state, const std::string& kind, long n, bool ind
         send(cursors[i++ % cursors.size()]);
         micros.push_back(ThreadMicros() - start);
     }
+    if (dragging) {
+        // The circle is dropped: the next run's document is the same.
+        EventsUp(cursors.back(), &why);
+        std::vector<DocId> drawn;
+        for (const auto& [id, art] : TheDocument().arts)
+            if (art->name == "Cercle 1") drawn.push_back(id);
+        for (DocId id : drawn) DocumentDisposeArt(ArtHandleOf(id));   // a path of a group disposed of is gone already
+    }
     HostSetSuiteAvailable(kDocumentChangesSuiteName, kDocumentChangesSuiteVersion, true);
     std::sort(micros.begin(), micros.end());
     Figures f{micros[micros.size() / 2], micros[std::min(micros.size() - 1, micros.size() * 99 / 100)],
               static_cast<long>(micros.size())};
     state.counters["median_us"] = f.median;
     state.counters["p99_us"] = f.p99;
-    gFigures[{kind, n, indexed ? "indexed" : "literal"}] = f;
+    gFigures[{message, kind, n, indexed ? "indexed" : "literal"}] = f;
 }
 
 // Enough messages for a 99th percentile; the literal search on the largest
@@ -264,18 +282,21 @@ int64_t IterationsFor(long n, bool indexed) {
 }
 
 void PrintTable() {
-    std::printf("\n%-7s %9s | %12s %12s | %12s %12s | %9s %9s\n", "art", "segments", "literal med", "literal p99",
-                "indexed med", "indexed p99", "ratio med", "ratio p99");
-    for (const std::string kind : {"icons", "random"})
-        for (long n : kSizes) {
-            auto lit = gFigures.find({kind, n, "literal"}), idx = gFigures.find({kind, n, "indexed"});
-            if (lit == gFigures.end() || idx == gFigures.end()) continue;
-            const Figures& a = lit->second;
-            const Figures& b = idx->second;
-            std::printf("%-7s %9ld | %9.1f us %9.1f us | %9.1f us %9.1f us | %8.1fx %8.1fx\n", kind.c_str(), n,
-                        a.median, a.p99, b.median, b.p99, a.median / b.median, a.p99 / b.p99);
-        }
-    std::printf("(processor time per tracking message; literal: %ld/%ld/%ld messages, indexed: %ld/%ld/%ld)\n",
+    std::printf("\n%-8s %-7s %9s | %12s %12s | %12s %12s | %9s %9s\n", "message", "art", "segments", "literal med",
+                "literal p99", "indexed med", "indexed p99", "ratio med", "ratio p99");
+    for (const std::string message : {"tracking", "drag"})
+        for (const std::string kind : {"icons", "random"})
+            for (long n : kSizes) {
+                auto lit = gFigures.find({message, kind, n, "literal"});
+                auto idx = gFigures.find({message, kind, n, "indexed"});
+                if (lit == gFigures.end() || idx == gFigures.end()) continue;
+                const Figures& a = lit->second;
+                const Figures& b = idx->second;
+                std::printf("%-8s %-7s %9ld | %9.1f us %9.1f us | %9.1f us %9.1f us | %8.1fx %8.1fx\n",
+                            message.c_str(), kind.c_str(), n, a.median, a.p99, b.median, b.p99, a.median / b.median,
+                            a.p99 / b.p99);
+            }
+    std::printf("(processor time per message; literal: %ld/%ld/%ld messages, indexed: %ld/%ld/%ld)\n",
                 long{IterationsFor(10000, false)}, long{IterationsFor(100000, false)},
                 long{IterationsFor(1000000, false)}, long{IterationsFor(10000, true)},
                 long{IterationsFor(100000, true)}, long{IterationsFor(1000000, true)});
@@ -291,16 +312,18 @@ int main(int argc, char** argv) {
                      kIconFolder);
         return 1;
     }
-    for (const std::string kind : {"icons", "random"})
-        for (long n : kSizes)
-            for (bool indexed : {false, true}) {
-                const std::string name =
-                    "Tracking/" + kind + "/" + std::to_string(n) + "/" + (indexed ? "indexed" : "literal");
-                benchmark::RegisterBenchmark(name.c_str(),
-                                             [kind, n, indexed](benchmark::State& s) { Tracking(s, kind, n, indexed); })
-                    ->Iterations(IterationsFor(n, indexed))
-                    ->Unit(benchmark::kMicrosecond);
-            }
+    for (const std::string message : {"tracking", "drag"})
+        for (const std::string kind : {"icons", "random"})
+            for (long n : kSizes)
+                for (bool indexed : {false, true}) {
+                    const std::string name = message + "/" + kind + "/" + std::to_string(n) + "/" +
+                                             (indexed ? "indexed" : "literal");
+                    benchmark::RegisterBenchmark(
+                        name.c_str(),
+                        [message, kind, n, indexed](benchmark::State& s) { Message(s, message, kind, n, indexed); })
+                        ->Iterations(IterationsFor(n, indexed))
+                        ->Unit(benchmark::kMicrosecond);
+                }
     benchmark::RunSpecifiedBenchmarks();
     PrintTable();
     benchmark::Shutdown();

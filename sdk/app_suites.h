@@ -221,17 +221,27 @@ typedef struct MatchingArtSuite {
 // plug-in can keep what it read of the document between messages. A host
 // without it makes the plug-in read everything each time.
 #define kDocumentChangesSuiteName    "Document Changes Suite"
-#define kDocumentChangesSuiteVersion 1
+#define kDocumentChangesSuiteVersion 2
+
+// What happened to an art, as the changes suite reports it (bits).
+enum {
+    kArtChangeContent  = 1,   // its segments, closedness, guide flag, attributes or tags
+    kArtChangeMade     = 2,   // made, alone or as part of a duplicate
+    kArtChangeDisposed = 4,   // disposed of, alone or with its group: its handle is no longer valid
+    kArtChangeMoved    = 8    // moved in the art list, alone or with its group
+};
 
 typedef struct DocumentChangesSuite {
     // A count that grows with every change of the document and never goes back.
     uint64_t (*ChangeCount)(void);
-    // The arts whose own content (segments, closedness, guide flag,
-    // attributes, tags) changed after the count `since`, at most `capacity`
-    // of them, each once. *everything is set instead when that cannot be
-    // told art by art: the art list or the layers changed, more arts changed
-    // than fit, or `since` is older than the host remembers.
-    HostErr (*ChangedSince)(uint64_t since, ArtHandle* arts, int32_t capacity, int32_t* count, HostBool* everything);
+    // The arts changed after the count `since`, at most `capacity` of them,
+    // each once, with what happened to each (kArtChange bits, into `what`
+    // when it is not null). A group made, disposed of or moved lists every
+    // art inside it too. *everything is set instead when that cannot be told
+    // art by art: the layers changed, the document was replaced, more arts
+    // changed than fit, or `since` is older than the host remembers.
+    HostErr (*ChangedSince)(uint64_t since, ArtHandle* arts, int32_t* what, int32_t capacity, int32_t* count,
+                            HostBool* everything);
 } DocumentChangesSuite;
 
 typedef struct RealBezierSuite {

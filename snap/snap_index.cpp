@@ -165,6 +165,12 @@ bool Rebuild(SnapIndex& index, uint64_t change) {
     return true;
 }
 
+// A live path that the search examines (one without segments included).
+bool SearchedPath(ArtHandle art) {
+    int32_t count = 0;
+    return sPath->GetPathSegmentCount(art, &count) == kNoErr && !SnapPathSkipped(art);
+}
+
 }  // namespace
 
 bool SnapPathSkipped(ArtHandle art) {
@@ -188,14 +194,28 @@ bool SnapIndexUpdate(SnapIndex& index) {
     if (!index.valid) return Rebuild(index, now);
     constexpr int32_t kMostChanged = 64;
     ArtHandle changed[kMostChanged];
+    int32_t what[kMostChanged];
     int32_t count = 0;
     HostBool everything = 0;
-    if (changes.suite->ChangedSince(index.change, changed, kMostChanged, &count, &everything) != kNoErr || everything)
+    if (changes.suite->ChangedSince(index.change, changed, what, kMostChanged, &count, &everything) != kNoErr ||
+        everything)
         return Rebuild(index, now);
     for (int32_t i = 0; i < count; ++i) {
         const int32_t at = Find(index, changed[i]);
-        if (at < 0) continue;   // a group, or art that is no path
-        if (!ReadPath(index, index.paths[at])) return Rebuild(index, now);
+        const bool searched = SearchedPath(changed[i]);
+        // A path the search sees that moved, or that the index does not
+        // hold yet: only the host's list tells where it now stands.
+        if (searched && (at < 0 || (what[i] & kArtChangeMoved))) return Rebuild(index, now);
+        if (at >= 0) {
+            const bool wasSearched = index.paths[at].state != IndexedState::kSkipped;
+            if (wasSearched && (what[i] & kArtChangeMoved)) return Rebuild(index, now);
+            // Read again; a path disposed of reads as one to pass over.
+            if (!ReadPath(index, index.paths[at])) return Rebuild(index, now);
+        }
+        // Otherwise a group, art disposed of, or a path the search passes
+        // over (the tools' own construction, a guide) made or moved: it
+        // changes nothing the search finds, and a change that makes it a
+        // path to search is reported later.
     }
     // Room left behind by paths that grew is taken back by a rebuild.
     if (index.segmentCount > 2 * index.liveSegments + 4096) return Rebuild(index, now);

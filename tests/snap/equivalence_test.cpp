@@ -85,6 +85,7 @@ protected:
         pieces_.clear();
         circles_.clear();
         paths_.clear();
+        groups_.clear();
         laid_.clear();
         std::uniform_real_distribution<float> coord(0, 400), unit(0, 1), offset(-40, 40);
         const int layers = 1 + static_cast<int>(rng() % 3);
@@ -232,7 +233,7 @@ protected:
         qzv::sPath->GetPathSegmentCount(art, &n);
         std::vector<PathSegment> segs(static_cast<size_t>(n));
         if (n > 0) qzv::sPath->GetPathSegments(art, 0, n, segs.data());
-        switch (rng() % 9) {
+        switch (rng() % 15) {
             case 0: {   // moved
                 const float dh = step(rng), dv = step(rng);
                 for (PathSegment& g : segs)
@@ -275,6 +276,49 @@ protected:
                 DocumentDisposeArt(art);
                 paths_.erase(paths_.begin() + static_cast<long>(which));
                 break;
+            case 8: {   // a line made under construction: passed over until its mark goes (case 2)
+                const Layer* layer = DocumentLayerById(TheDocument().currentLayer);
+                const RealPoint a{200 + step(rng) * 5, 200 + step(rng) * 5};
+                const ArtHandle line = NewPath(ArtHandleOf(layer->group), {Corner(a), Corner({a.h, a.v + step(rng)})}, false);
+                qzv::sTag->SetTag(line, "qzv", kTagTypeString, "jj");
+                paths_.push_back(line);
+                break;
+            }
+            case 9: {   // a group of two lines beside the art
+                const Layer* layer = DocumentLayerById(TheDocument().currentLayer);
+                ArtHandle group = nullptr;
+                ASSERT_EQ(DocumentNewArt(kArtGroup, kPlaceInsideOnTop, ArtHandleOf(layer->group), &group), kNoErr);
+                groups_.push_back(group);
+                for (int k = 0; k < 2; ++k) {
+                    const RealPoint a{200 + step(rng) * 5, 200 + step(rng) * 5};
+                    paths_.push_back(NewPath(group, {Corner(a), Corner({a.h + step(rng), a.v + step(rng)})}, false));
+                }
+                break;
+            }
+            case 10:    // a group disposed of with its paths
+                if (!groups_.empty()) {
+                    const size_t g = rng() % groups_.size();
+                    DocumentDisposeArt(groups_[g]);
+                    groups_.erase(groups_.begin() + static_cast<long>(g));
+                }
+                break;
+            case 11: {  // a copy just above the original
+                ArtHandle copy = nullptr;
+                if (DocumentDuplicateArt(art, kPlaceAbove, art, &copy) == kNoErr) paths_.push_back(copy);
+                break;
+            }
+            case 12: {  // moved below or above another path, maybe into another layer
+                const ArtHandle other = paths_[rng() % paths_.size()];
+                if (other != art && qzv::sArt->ValidArt(other))
+                    DocumentReorderArt(art, rng() % 2 ? kPlaceAbove : kPlaceBelow, other);
+                break;
+            }
+            case 13:    // a group moved to the bottom of the current layer, its paths with it
+                if (!groups_.empty()) {
+                    const Layer* layer = DocumentLayerById(TheDocument().currentLayer);
+                    DocumentReorderArt(groups_[rng() % groups_.size()], kPlaceInsideOnBottom, ArtHandleOf(layer->group));
+                }
+                break;
             default: {  // a new line on the current layer, on top
                 const Layer* layer = DocumentLayerById(TheDocument().currentLayer);
                 const RealPoint a{200 + step(rng) * 5, 200 + step(rng) * 5};
@@ -303,6 +347,7 @@ protected:
     std::vector<RealPoint> anchors_;
     std::vector<std::pair<RealPoint, RealPoint>> pieces_;
     std::vector<ArtHandle> paths_;
+    std::vector<ArtHandle> groups_;
     std::vector<std::pair<RealPoint, float>> circles_;
     std::vector<std::vector<PathSegment>> laid_;
 };
@@ -401,6 +446,7 @@ TEST_P(EquivalenceBothWays, OnRealDrawingsTheSearchAgreesWithItsReference) {
         pieces_.clear();
         circles_.clear();
         paths_.clear();
+        groups_.clear();
         for (const Art* art : DocumentPathsInPaintOrder()) {
             paths_.push_back(ArtHandleOf(art->id));
             for (size_t k = 0; k < art->segments.size(); ++k) {

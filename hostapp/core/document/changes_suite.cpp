@@ -1,4 +1,4 @@
-// "Document Changes Suite" 1: what changed in the document since a count a
+// "Document Changes Suite" 2: what changed in the document since a count a
 // plug-in read earlier, from the document's change count and its ring of
 // the latest art changes.
 #include "document/document.h"
@@ -10,7 +10,8 @@ namespace {
 
 uint64_t ChangeCount() { return DocumentChangeCount(); }
 
-HostErr ChangedSince(uint64_t since, ArtHandle* arts, int32_t capacity, int32_t* count, HostBool* everything) {
+HostErr ChangedSince(uint64_t since, ArtHandle* arts, int32_t* what, int32_t capacity, int32_t* count,
+                     HostBool* everything) {
     if (!count || !everything || capacity < 0 || (capacity > 0 && !arts)) return kErrBadParameter;
     const Document& doc = TheDocument();
     *count = 0;
@@ -30,15 +31,18 @@ HostErr ChangedSince(uint64_t since, ArtHandle* arts, int32_t capacity, int32_t*
     for (const Document::ChangeRecord& r : doc.changeLog) {
         if (r.change <= since || r.art == 0) continue;
         const ArtHandle art = ArtHandleOf(r.art);
-        bool listed = false;
-        for (int32_t i = 0; i < *count; ++i) listed = listed || arts[i] == art;
-        if (listed) continue;
-        if (*count == capacity) {
-            *count = 0;
-            *everything = 1;
-            return kNoErr;
+        int32_t at = 0;
+        while (at < *count && arts[at] != art) ++at;
+        if (at == *count) {
+            if (*count == capacity) {
+                *count = 0;
+                *everything = 1;
+                return kNoErr;
+            }
+            arts[(*count)++] = art;
+            if (what) what[at] = 0;
         }
-        arts[(*count)++] = art;
+        if (what) what[at] |= r.what;
     }
     return kNoErr;
 }

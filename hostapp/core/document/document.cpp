@@ -51,10 +51,10 @@ void DocumentReset() {
 
 uint64_t DocumentChangeCount() { return gChangeCount; }
 
-void DocumentArtChanged(DocId art) {
+void DocumentArtChanged(DocId art, int32_t what) {
     Document& doc = Storage();
     ++gChangeCount;
-    doc.changeLog[doc.changeLogNext] = Document::ChangeRecord{gChangeCount, art};
+    doc.changeLog[doc.changeLogNext] = Document::ChangeRecord{gChangeCount, art, what};
     doc.changeLogNext = (doc.changeLogNext + 1) % Document::kChangeLogSize;
 }
 

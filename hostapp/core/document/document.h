@@ -100,7 +100,8 @@ struct Document {
     //     document changes suite, so that a plug-in can keep what it read) ---
     struct ChangeRecord {
         uint64_t change = 0;            // the change count after the change
-        DocId art = 0;                  // the art whose own content changed
+        DocId art = 0;                  // the art that changed
+        int32_t what = 0;               // kArtChange bits
     };
     static constexpr size_t kChangeLogSize = 64;
     ChangeRecord changeLog[kChangeLogSize];   // a ring of the latest art changes
@@ -178,12 +179,13 @@ HostErr DocumentGuard(F&& f) {
 // The document's change count: it grows with every change and never goes
 // back, not even across resets, so a count read earlier is always older.
 uint64_t DocumentChangeCount();
-// One art's own content changed: a path's segments, closedness or guide
-// flag, an art's attributes or tags.
-void DocumentArtChanged(DocId art);
-// The art list or the layers changed (art made, disposed, moved, a layer
-// made, hidden, shown, locked, unlocked), or anything a reader cannot
-// follow art by art: whoever keeps what they read reads everything again.
+// One art changed (`what`, kArtChange bits): a path's segments, closedness
+// or guide flag, an art's attributes or tags; or the art was made, disposed
+// of or moved.
+void DocumentArtChanged(DocId art, int32_t what = kArtChangeContent);
+// The layers changed (a layer made, hidden, shown, locked, unlocked), or
+// anything a reader cannot follow art by art: whoever keeps what they read
+// reads everything again.
 void DocumentStructureChanged();
 
 // Every path of the document in paint order (layers bottom up, depth first).

@@ -83,7 +83,15 @@ void DisposeTree(DocId id) {
     std::unique_ptr<Art> art = std::move(it->second);
     doc.arts.erase(it);
     doc.disposed.push_back(id);
+    DocumentArtChanged(id, kArtChangeDisposed);
     for (DocId child : art->children) DisposeTree(child);
+}
+
+// The art and every art inside it, for those who keep what they read.
+void RecordTree(const Art& art, int32_t what) {
+    DocumentArtChanged(art.id, what);
+    for (DocId child : art.children)
+        if (const Art* c = DocumentArtById(child)) RecordTree(*c, what);
 }
 
 // A copy of `art` and its children with new ids; the copies are entered in
@@ -116,7 +124,7 @@ HostErr DocumentNewArt(int32_t kind, int32_t placement, ArtHandle reference, Art
     TheDocument().arts.emplace(raw->id, std::move(art));
     Attach(*raw, slot);
     *newArt = ArtHandleOf(raw->id);
-    DocumentStructureChanged();
+    DocumentArtChanged(raw->id, kArtChangeMade);
     return kNoErr;
 }
 
@@ -126,7 +134,6 @@ HostErr DocumentDisposeArt(ArtHandle handle) {
     if (art->parent == 0) return kErrBadParameter;   // a layer group lives as long as its layer
     Detach(*art);
     DisposeTree(art->id);
-    DocumentStructureChanged();
     return kNoErr;
 }
 
@@ -144,7 +151,7 @@ HostErr DocumentReorderArt(ArtHandle handle, int32_t placement, ArtHandle refere
     if (slot.group->id == art->parent && IndexInParent(*slot.group, art->id) < slot.index) --slot.index;
     Detach(*art);
     Attach(*art, slot);
-    DocumentStructureChanged();
+    RecordTree(*art, kArtChangeMoved);
     return kNoErr;
 }
 
@@ -159,7 +166,7 @@ HostErr DocumentDuplicateArt(ArtHandle handle, int32_t placement, ArtHandle refe
     top->userAttr &= ~kArtSelected;
     Attach(*top, slot);
     *copy = ArtHandleOf(top->id);
-    DocumentStructureChanged();
+    RecordTree(*top, kArtChangeMade);
     return kNoErr;
 }
 
