@@ -8,7 +8,7 @@ packages=(
   libcairo2-dev libexpat1-dev librsvg2-bin
   lib2geom-dev libboost-dev
   tango-icon-theme
-  libgtk-3-dev xvfb xauth xdotool
+  libgtk-3-dev xvfb xauth
 )
 
 missing=()

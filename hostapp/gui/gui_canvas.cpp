@@ -29,23 +29,38 @@ namespace {
 // One wheel notch zooms by this factor.
 constexpr double kWheelZoom = 1.25;
 
-bool DocumentSurfaceCurrent(int width, int height) {
+bool SameView(int width, int height) {
     const GuiState& gui = TheGui();
     const FrontView& v = TheDocument().view;
-    return gui.docSurface && !gui.docDirty && gui.docChange == DocumentChangeCount() && gui.docZoom == v.zoom &&
-           gui.docOriginH == v.origin.h && gui.docOriginV == v.origin.v && gui.docWidth == width &&
-           gui.docHeight == height;
+    return gui.docSurface && !gui.docDirty && gui.docZoom == v.zoom && gui.docOriginH == v.origin.h &&
+           gui.docOriginV == v.origin.v && gui.docWidth == width && gui.docHeight == height;
 }
 
-void RenderDocument(int width, int height) {
+// Paths painted apart over the kept picture: at most this many before the
+// picture is rendered again with them.
+constexpr size_t kMaxLivePaths = 64;
+
+std::vector<bool> LayerVisibility() {
+    std::vector<bool> shown;
+    for (const auto& layer : TheDocument().layers) shown.push_back(layer->visible);
+    return shown;
+}
+
+// Renders the first `keep` paths of `order` (the paint order) into the
+// kept picture; the others are painted over it at each frame.
+void RenderDocument(int width, int height, const std::vector<const Art*>& order, size_t keep) {
     GuiState& gui = TheGui();
+    gui.docKept.clear();
+    gui.docLive.clear();
+    for (size_t i = 0; i < order.size(); ++i) (i < keep ? gui.docKept : gui.docLive).push_back(order[i]->id);
+    gui.docKeptSet = std::unordered_set<DocId>(gui.docKept.begin(), gui.docKept.end());
+    gui.docLayersShown = LayerVisibility();
     if (gui.docSurface) cairo_surface_destroy(gui.docSurface);
     gui.docSurface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
     cairo_t* cr = cairo_create(gui.docSurface);
-    DocumentPaintView(cr);
+    DocumentPaintViewWithout(cr, gui.docLive);
     cairo_destroy(cr);
     const FrontView& v = TheDocument().view;
-    gui.docChange = DocumentChangeCount();
     gui.docZoom = v.zoom;
     gui.docOriginH = v.origin.h;
     gui.docOriginV = v.origin.v;
@@ -55,13 +70,58 @@ void RenderDocument(int width, int height) {
     ++gui.docRenders;
 }
 
+// How many paths at the bottom of the paint order the kept picture still
+// shows as they are: the same paths in the same order, up to the first one
+// that changed; none when a group changed, the record of changes is lost or
+// a layer was shown or hidden.
+size_t PicturePartStillTrue(const std::vector<const Art*>& order) {
+    const GuiState& gui = TheGui();
+    std::vector<DocId> changed;
+    bool structure = false;
+    if (!DocumentArtsChangedSince(gui.docChange, &changed, &structure)) return 0;
+    if (structure && LayerVisibility() != gui.docLayersShown) return 0;
+    size_t holds = 0;
+    while (holds < gui.docKept.size() && holds < order.size() && order[holds]->id == gui.docKept[holds]) ++holds;
+    for (DocId id : changed) {
+        const Art* art = DocumentArtById(id);
+        if (art && art->kind != kArtPath) return 0;
+        if (!gui.docKeptSet.count(id)) continue;
+        for (size_t i = 0; i < holds; ++i)
+            if (order[i]->id == id) holds = i;
+    }
+    return holds;
+}
+
+// Brings the kept picture up to date. During a drag the plug-in rewrites
+// the shape it builds, which lies above all other art: the first frame
+// renders the picture without it, the following ones only paint it.
+void UpdateDocumentSurface(int width, int height) {
+    GuiState& gui = TheGui();
+    uint64_t now = DocumentChangeCount();
+    bool view = SameView(width, height);
+    if (!view || gui.docChange != now) {
+        std::vector<const Art*> order = DocumentPathsInPaintOrder();
+        size_t holds = view ? PicturePartStillTrue(order) : 0;
+        if (order.size() - holds > kMaxLivePaths) {
+            RenderDocument(width, height, order, order.size());
+        } else if (holds < gui.docKept.size() || !view) {
+            RenderDocument(width, height, order, holds);
+        } else {
+            gui.docLive.clear();
+            for (size_t i = holds; i < order.size(); ++i) gui.docLive.push_back(order[i]->id);
+        }
+    }
+    gui.docChange = now;
+}
+
 gboolean OnDraw(GtkWidget* widget, cairo_t* cr, gpointer) {
     // A window squeezed to nothing still gets a surface of one pixel.
     int width = std::max(1, gtk_widget_get_allocated_width(widget));
     int height = std::max(1, gtk_widget_get_allocated_height(widget));
-    if (!DocumentSurfaceCurrent(width, height)) RenderDocument(width, height);
+    UpdateDocumentSurface(width, height);
     cairo_set_source_surface(cr, TheGui().docSurface, 0, 0);
     cairo_paint(cr);
+    for (DocId id : TheGui().docLive) DocumentPaintPathAlone(cr, id);
     AnnotatorsPaint(cr);
     return TRUE;
 }
@@ -140,6 +200,23 @@ gboolean OnKey(GtkWidget*, GdkEventKey* e, gpointer) {
 }
 
 }  // namespace
+
+void GuiCanvasDamage() {
+    GuiState& gui = TheGui();
+    if (!gui.canvas) return;
+    int width = std::max(1, gtk_widget_get_allocated_width(gui.canvas));
+    int height = std::max(1, gtk_widget_get_allocated_height(gui.canvas));
+    IntRect now{};
+    bool shown = AnnotatorsBounds(&now);
+    if (!SameView(width, height) || gui.docChange != DocumentChangeCount() || !gui.docLive.empty()) {
+        gtk_widget_queue_draw(gui.canvas);
+    } else {
+        for (const IntRect* r : {gui.overlayShown ? &gui.overlayBounds : nullptr, shown ? &now : nullptr})
+            if (r) gtk_widget_queue_draw_area(gui.canvas, r->left, r->top, r->right - r->left, r->bottom - r->top);
+    }
+    gui.overlayShown = shown;
+    gui.overlayBounds = now;
+}
 
 int32_t GuiVirtualKey(guint keyval) {
     switch (keyval) {

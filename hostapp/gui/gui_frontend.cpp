@@ -12,6 +12,7 @@
 #include "dialogs/images.h"
 #include "frame/host.h"
 #include "gui/gui_state.h"
+#include "util/files.h"
 
 namespace drawhost {
 
@@ -49,7 +50,33 @@ void Info(const std::string& text) {
     if (GtkWidget* status = TheGui().status) gtk_label_set_text(GTK_LABEL(status), text.c_str());
 }
 
+gboolean CollectPng(const gchar* bytes, gsize count, GError**, gpointer data) {
+    static_cast<std::string*>(data)->append(bytes, count);
+    return TRUE;
+}
+
 }  // namespace
+
+bool GuiScreenshot(const std::string& path, std::string* error) {
+    GdkWindow* root = gdk_get_default_root_window();
+    GdkPixbuf* picture = root ? gdk_pixbuf_get_from_window(root, 0, 0, gdk_window_get_width(root),
+                                                           gdk_window_get_height(root))
+                              : nullptr;
+    if (!picture) {
+        *error = "the screen could not be read";
+        return false;
+    }
+    std::string bytes;
+    GError* failure = nullptr;
+    bool encoded = gdk_pixbuf_save_to_callback(picture, CollectPng, &bytes, "png", &failure, nullptr);
+    g_object_unref(picture);
+    if (!encoded) {
+        *error = std::string("the picture could not be encoded: ") + (failure ? failure->message : "?");
+        if (failure) g_error_free(failure);
+        return false;
+    }
+    return WriteFileAtomically(path, bytes, error);
+}
 
 void GuiShowError(const std::string& text) { ShowMessage(GTK_MESSAGE_ERROR, text); }
 

@@ -34,11 +34,7 @@ void FinishUserInput() {
 }
 
 gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer) {
-    GuiState& gui = TheGui();
-    if (gui.quitting) return TRUE;
-    gui.quitting = true;
-    FinishUserInput();
-    GuiQuit();
+    GuiCloseAsUser();
     return TRUE;   // the window goes with the session, not before
 }
 
@@ -90,17 +86,22 @@ GuiState& TheGui() {
 
 int GuiOpen(const std::vector<std::string>& args) {
     std::vector<std::string> options;
-    std::string replay;
+    std::string replay, screenshot;
     for (size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--replay" && i + 1 < args.size()) {
-            replay = args[++i];
-            if (replay.empty()) {
-                Say("--replay needs a file name, not an empty one");
+        if ((args[i] == "--replay" || args[i] == "--screenshot") && i + 1 < args.size()) {
+            std::string& value = args[i] == "--replay" ? replay : screenshot;
+            if (args[++i].empty()) {
+                Say(args[i - 1] + " needs a file name, not an empty one");
                 return 2;
             }
+            value = args[i];
         } else {
             options.push_back(args[i]);
         }
+    }
+    if (!screenshot.empty() && replay.empty()) {
+        Say("--screenshot pictures the end of a replay: give --replay SCRIPT too");
+        return 2;
     }
     if (!gtk_init_check(nullptr, nullptr)) {
         Say("gui: no display to open a window on (is DISPLAY set?); "
@@ -108,9 +109,11 @@ int GuiOpen(const std::vector<std::string>& args) {
         return 2;
     }
     std::string content;
-    if (int refused = SessionBegin("gui [--replay SCRIPT]", replay, options, &content)) return refused;
+    if (int refused = SessionBegin("gui [--replay SCRIPT [--screenshot FILE.png]]", replay, options, &content))
+        return refused;
 
     GuiState& gui = TheGui();
+    gui.screenshot = screenshot;
     BuildWindow();
     GuiFrontEndInstall();
     TheHost().modalPump = ModalPump;
@@ -147,6 +150,14 @@ int GuiRun(const std::vector<std::string>& args) {
     return GuiClose();
 }
 
+void GuiCloseAsUser() {
+    GuiState& gui = TheGui();
+    if (gui.quitting) return;
+    gui.quitting = true;
+    FinishUserInput();
+    GuiQuit();
+}
+
 void GuiQuit() {
     GuiState& gui = TheGui();
     gui.quitting = true;
@@ -162,7 +173,7 @@ void GuiAfterInput() {
         gtk_widget_set_size_request(gui.toolbox, size.h, size.v);
         gtk_widget_queue_draw(gui.toolbox);
     }
-    if (gui.canvas) gtk_widget_queue_draw(gui.canvas);
+    GuiCanvasDamage();
 }
 
 }  // namespace drawhost

@@ -179,6 +179,7 @@ void Click(const DlgItem& item, guint state) {
 std::deque<std::function<void()>> Steps(const ScriptArgs& a) {
     const std::string& c = a.Command();
     std::deque<std::function<void()>> steps;
+    if (TheHost().quitting) throw ScriptError("'" + c + "' after quit");
     if (c == "move") Canvas(a, {GDK_MOTION_NOTIFY});
     else if (c == "down") Canvas(a, {GDK_BUTTON_PRESS});
     else if (c == "drag") Canvas(a, {GDK_MOTION_NOTIFY});
@@ -278,6 +279,21 @@ std::deque<std::function<void()>> Steps(const ScriptArgs& a) {
     return steps;
 }
 
+// Time for the windows to be mapped and drawn before the screen is pictured.
+constexpr guint kSettleMs = 400;
+
+gboolean TakeScreenshot(gpointer) {
+    std::string error;
+    if (!GuiScreenshot(TheGui().screenshot, &error)) {
+        TheGui().failure = "--screenshot: " + error;
+        GuiQuit();
+        return G_SOURCE_REMOVE;
+    }
+    HostLog("screenshot " + TheGui().screenshot);
+    GuiCloseAsUser();
+    return G_SOURCE_REMOVE;
+}
+
 // One step at a time, and only once the window has handled every event put
 // on the queue before it.
 gboolean Tick(gpointer) {
@@ -287,6 +303,11 @@ gboolean Tick(gpointer) {
     try {
         while (r.steps.empty()) {
             if (r.next >= r.lines.size()) {
+                if (!gui.screenshot.empty()) {
+                    // Once the windows have drawn what the script left: the picture, then the window closes.
+                    g_timeout_add(kSettleMs, TakeScreenshot, nullptr);
+                    return G_SOURCE_REMOVE;
+                }
                 // The end of the script: a modal dialog still open is abandoned, as under `drawhost run`.
                 gui.quitting = true;
                 gtk_main_quit();

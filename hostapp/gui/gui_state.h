@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "gui/gui.h"
+#include "document/document.h"
 #include "sdk_all.h"
 
 namespace drawhost {
@@ -41,18 +43,25 @@ struct GuiState {
     // --- canvas (gui_canvas.cpp) ---
     cairo_surface_t* docSurface = nullptr;   // the document as last rendered, without the overlay
     uint64_t docChange = 0;                  // the change count it shows
+    std::vector<DocId> docKept;              // the paths it shows, in paint order
+    std::unordered_set<DocId> docKeptSet;
+    std::vector<bool> docLayersShown;        // the layers' visibility it shows
+    std::vector<DocId> docLive;              // paths made since, above all of them: painted over it
     float docZoom = 0, docOriginH = 0, docOriginV = 0;
     int docWidth = 0, docHeight = 0;
     bool docDirty = true;                    // rendered again at the next draw
     bool panning = false;                    // the middle button pans
     double panX = 0, panY = 0;               // the pointer where the pan last moved
     int docRenders = 0;                      // how often the document was rendered (tests, bench)
+    bool overlayShown = false;               // the overlay's pixels as last drawn, to be repaired
+    IntRect overlayBounds{};
 
     // --- dialog windows (gui_dialogs.cpp) ---
     std::map<uintptr_t, GuiDialogWindow> dialogs;   // by dialog handle
 
     // --- replay (gui_replay.cpp) ---
     bool replaying = false;
+    std::string screenshot;         // the screen pictured here when the replay ends; then the window closes
 };
 
 GuiState& TheGui();
@@ -63,6 +72,9 @@ GtkWidget* GuiCanvasNew();
 // Widget pixels to artwork points and back, through the front view.
 RealPoint GuiCanvasToArtwork(double x, double y);
 void GuiCanvasFromArtwork(RealPoint p, double* x, double* y);
+// Asks for the canvas to be drawn again where it changed: everything when
+// the document or the view changed, else where the overlay was and is.
+void GuiCanvasDamage();
 // Zooms by `factor` keeping the artwork point under (x, y) in place; the
 // zoom stays within the host's limits.
 void GuiCanvasZoomAt(double x, double y, double factor);
@@ -103,6 +115,11 @@ int GuiOpen(const std::vector<std::string>& args);
 int GuiClose();
 // Ends the main loop (when one runs); modal loops give up.
 void GuiQuit();
+// What the window's close box does: a gesture under way gets its mouse up,
+// modal dialogs are cancelled by their close box, then the main loop ends.
+void GuiCloseAsUser();
+// The whole screen (every window on it) as a PNG, written whole or not at all.
+bool GuiScreenshot(const std::string& path, std::string* error);
 
 // --- synthesised events (gui_replay.cpp), put on the display's queue ---
 void GuiPutButton(GtkWidget* widget, GdkEventType type, double x, double y, guint state);

@@ -5,17 +5,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "app/annotators.h"
 #include "app/app_state.h"
 #include "app/toolbox.h"
 #include "dialogs/dialog_manager.h"
 #include "document/document.h"
 #include "document/document_invariants.h"
+#include "document/document_output.h"
 #include "document/svg_reader.h"
 #include "document/view_suite.h"
 #include "frame/host.h"
@@ -46,6 +49,18 @@ void ExpectOneCircle(double h, double v, double radius) {
     ASSERT_EQ(circles.size(), 1u);
     ASSERT_EQ(circles[0]->segments.size(), 4u);
     for (const PathSegment& s : circles[0]->segments) EXPECT_NEAR(std::hypot(s.p.h - h, s.p.v - v), radius, 0.01);
+}
+
+// The same, with other circles around it.
+void ExpectOneCircleAmong(double h, double v, double radius) {
+    size_t found = 0;
+    for (const Art* a : DocumentPathsInPaintOrder()) {
+        if (a->name != "Cercle 1" || a->segments.size() != 4) continue;
+        bool on = true;
+        for (const PathSegment& s : a->segments) on = on && std::fabs(std::hypot(s.p.h - h, s.p.v - v) - radius) < 0.01;
+        found += on;
+    }
+    EXPECT_EQ(found, 1u);
 }
 
 size_t Circles() {
@@ -269,6 +284,62 @@ TEST_F(GuiTest, TheCanvasSurvivesATinyWindowAndTheZoomStopsAtItsLimits) {
     GuiCanvasZoomAt(40, 30, 0);
     EXPECT_EQ(TheDocument().view.zoom, zoom);
     EXPECT_TRUE(std::isfinite(TheDocument().view.origin.h));
+}
+
+// During a drag only the shape under construction changes: the rest of
+// the document is rendered once into a kept picture, the shape is painted
+// over it at each frame. What the frames show is what a full rendering shows.
+TEST_F(GuiTest, ADragRendersTheRestOfTheDocumentOnce) {
+    ClickTool(kCircleTool);
+    DrawCircle(100, 100, 130, 140);
+    Pump();
+    const int width = 600, height = 900;
+    gtk_widget_set_size_request(TheGui().canvas, width, height);
+    Pump();
+    auto frame = [&] {
+        cairo_surface_t* target = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+        cairo_t* cr = cairo_create(target);
+        gtk_widget_draw(TheGui().canvas, cr);
+        cairo_destroy(cr);
+        return target;
+    };
+    auto same = [&](cairo_surface_t* a, cairo_surface_t* b) {
+        cairo_surface_flush(a);
+        cairo_surface_flush(b);
+        int stride = cairo_image_surface_get_stride(a);
+        int h = cairo_image_surface_get_height(a);
+        bool equal = stride == cairo_image_surface_get_stride(b) && h == cairo_image_surface_get_height(b) &&
+                     std::memcmp(cairo_image_surface_get_data(a), cairo_image_surface_get_data(b), size_t(stride) * h) == 0;
+        cairo_surface_destroy(a);
+        cairo_surface_destroy(b);
+        return equal;
+    };
+    Canvas(GDK_BUTTON_PRESS, 200, 175);
+    Canvas(GDK_MOTION_NOTIFY, 204, 178);
+    Pump();
+    cairo_surface_destroy(frame());
+    Canvas(GDK_MOTION_NOTIFY, 208, 181);
+    Pump();
+    cairo_surface_destroy(frame());
+    const int renders = TheGui().docRenders;
+    for (int i = 3; i <= 8; ++i) {
+        Canvas(GDK_MOTION_NOTIFY, 200 + 4 * i, 175 + 3 * i);
+        Pump();
+        cairo_surface_t* fast = frame();
+        // The same frame rendered whole, as the PNG output renders it.
+        cairo_surface_t* whole = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+        cairo_t* cr = cairo_create(whole);
+        DocumentPaintView(cr);
+        AnnotatorsPaint(cr);
+        cairo_destroy(cr);
+        EXPECT_TRUE(same(fast, whole)) << "frame " << i;
+    }
+    EXPECT_FALSE(TheGui().docLive.empty());
+    EXPECT_EQ(TheGui().docRenders, renders);
+    Canvas(GDK_BUTTON_RELEASE, 240, 205);
+    Pump();
+    cairo_surface_destroy(frame());
+    ExpectOneCircleAmong(200, 175, 50);
 }
 
 // Closing the window mid-gesture lets go of the button where the pointer
