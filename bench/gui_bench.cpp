@@ -8,10 +8,13 @@
 // 60 frames per second is 16.7 ms a frame.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <string>
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/tool_events.h"
 #include "app/toolbox.h"
 #include "frame/host.h"
 #include "frame/script.h"
@@ -61,16 +64,25 @@ void Drag(benchmark::State& state, bool cached) {
     int width = gtk_widget_get_allocated_width(canvas), height = gtk_widget_get_allocated_height(canvas);
     cairo_surface_t* screen = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
     int step = 0;
+    double handling = 0, drawing = 0;
     for (auto _ : state) {
         ++step;
+        auto t0 = std::chrono::steady_clock::now();
         GuiPutMotion(canvas, 500 + step % 97, 400 + step % 61, GDK_BUTTON1_MASK);
         Pump();
+        auto t1 = std::chrono::steady_clock::now();
         if (!cached) TheGui().docDirty = true;
         cairo_t* cr = cairo_create(screen);
         gtk_widget_draw(canvas, cr);
         cairo_destroy(cr);
         cairo_surface_flush(screen);
+        auto t2 = std::chrono::steady_clock::now();
+        handling += std::chrono::duration<double, std::milli>(t1 - t0).count();
+        drawing += std::chrono::duration<double, std::milli>(t2 - t1).count();
     }
+    // Milliseconds a frame: the event (the plug-in's drag, snap search included) and the drawing.
+    state.counters["event_ms"] = handling / std::max(1, step);
+    state.counters["draw_ms"] = drawing / std::max(1, step);
     state.counters["renders"] = TheGui().docRenders;
     cairo_surface_destroy(screen);
     GuiPutButton(canvas, GDK_BUTTON_RELEASE, 500, 400, GDK_BUTTON1_MASK);
@@ -78,6 +90,28 @@ void Drag(benchmark::State& state, bool cached) {
     GuiClose();
     TheHost().plugins.clear();
 }
+
+// The same drag without the window: the mouse event to the tool alone, as
+// `drag X Y` sends it (what the plug-in takes of each frame).
+void ToolOnly(benchmark::State& state) {
+    std::string error;
+    if (!OpenWithDocument(static_cast<int>(state.range(0)), &error)) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    ToolboxSelect(ToolboxFind("Outil Zivo & Voraved"));
+    std::string why;
+    EventsDown({500, 500}, &why);
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        EventsDrag({500.0f + step % 97, 500.0f + step % 61}, &why);
+    }
+    EventsUp({500, 500}, &why);
+    GuiClose();
+    TheHost().plugins.clear();
+}
+BENCHMARK(ToolOnly)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void Cached(benchmark::State& state) { Drag(state, true); }
 void FullRender(benchmark::State& state) { Drag(state, false); }
