@@ -2,7 +2,7 @@
 # A picture of drawhost's window: builds drawhost and the plug-in, replays
 # examples/gui-screenshot.txt in the window on a virtual screen (Xvfb) and
 # writes the whole screen to out/gui.png: the drawing, the palette and the
-# colours dialog.
+# about box.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

@@ -230,7 +230,9 @@ GuiDialogWindow MakeWindow(const DlgDialog& d) {
     // close box still reaches the session.
     gtk_window_set_type_hint(GTK_WINDOW(w.window),
                              d.modal ? GDK_WINDOW_TYPE_HINT_DIALOG : GDK_WINDOW_TYPE_HINT_UTILITY);
+    // Where the plug-in placed it; one never placed goes over the main window's middle.
     if (d.bounds.right > d.bounds.left) gtk_window_move(GTK_WINDOW(w.window), d.bounds.left, d.bounds.top);
+    else gtk_window_set_position(GTK_WINDOW(w.window), GTK_WIN_POS_CENTER_ON_PARENT);
     g_signal_connect(w.window, "delete-event", G_CALLBACK(OnDelete), nullptr);
     GuiKeysAttach(w.window);
 

@@ -2,12 +2,14 @@
 // core: the same options, files, plug-in start and end of session; the
 // window only turns the user's hands into the calls the script's commands
 // make.
+#include <algorithm>
 #include <cstdio>
 
 #include "app/app_state.h"
 #include "app/tool_events.h"
 #include "app/toolbox.h"
 #include "dialogs/dialog_manager.h"
+#include "document/document.h"
 #include "frame/host.h"
 #include "frame/script.h"
 #include "frame/session.h"
@@ -42,7 +44,16 @@ void BuildWindow() {
     GuiState& gui = TheGui();
     gui.window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     gtk_window_set_title(GTK_WINDOW(gui.window), "drawhost");
-    gtk_window_set_default_size(GTK_WINDOW(gui.window), 1000, 700);
+    // Room for the toolbox and the whole front view, as far as the screen allows.
+    IntPoint toolbox = ToolboxPictureSize();
+    int width = toolbox.h + kViewWidth, height = kViewHeight + 60;
+    if (GdkMonitor* monitor = gdk_display_get_primary_monitor(gdk_display_get_default())) {
+        GdkRectangle area;
+        gdk_monitor_get_workarea(monitor, &area);
+        width = std::min(width, area.width);
+        height = std::min(height, area.height);
+    }
+    gtk_window_set_default_size(GTK_WINDOW(gui.window), width, height);
     g_signal_connect(gui.window, "delete-event", G_CALLBACK(OnDelete), nullptr);
     GuiKeysAttach(gui.window);
 
