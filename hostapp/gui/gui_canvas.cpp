@@ -98,13 +98,14 @@ size_t PicturePartStillTrue(const std::vector<const Art*>& order) {
 void UpdateDocumentSurface(int width, int height) {
     GuiState& gui = TheGui();
     uint64_t now = DocumentChangeCount();
-    bool view = SameView(width, height);
-    if (!view || gui.docChange != now) {
+    if (!SameView(width, height)) {
+        RenderDocument(width, height, DocumentPathsInPaintOrder(), static_cast<size_t>(-1));
+    } else if (gui.docChange != now) {
         std::vector<const Art*> order = DocumentPathsInPaintOrder();
-        size_t holds = view ? PicturePartStillTrue(order) : 0;
+        size_t holds = PicturePartStillTrue(order);
         if (order.size() - holds > kMaxLivePaths) {
             RenderDocument(width, height, order, order.size());
-        } else if (holds < gui.docKept.size() || !view) {
+        } else if (holds < gui.docKept.size()) {
             RenderDocument(width, height, order, holds);
         } else {
             gui.docLive.clear();

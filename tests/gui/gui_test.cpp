@@ -342,6 +342,53 @@ TEST_F(GuiTest, ADragRendersTheRestOfTheDocumentOnce) {
     ExpectOneCircleAmong(200, 175, 50);
 }
 
+// A path below the newest ones that changes in place (a shape re-edited)
+// is not shown from the kept picture: the frame is rendered again and
+// shows the path as it is now.
+TEST_F(GuiTest, APathChangedInPlaceIsNotShownFromTheKeptPicture) {
+    ClickTool(kCircleTool);
+    DrawCircle(200, 175, 240, 205);
+    DrawCircle(400, 300, 430, 340);
+    const int width = 700, height = 900;
+    auto frameMatchesWhole = [&] {
+        cairo_surface_t* fast = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+        cairo_t* cr = cairo_create(fast);
+        gtk_widget_draw(TheGui().canvas, cr);
+        cairo_destroy(cr);
+        cairo_surface_t* whole = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+        cr = cairo_create(whole);
+        DocumentPaintView(cr);
+        AnnotatorsPaint(cr);
+        cairo_destroy(cr);
+        cairo_surface_flush(fast);
+        cairo_surface_flush(whole);
+        int stride = cairo_image_surface_get_stride(fast);
+        bool equal = std::memcmp(cairo_image_surface_get_data(fast), cairo_image_surface_get_data(whole),
+                                 size_t(stride) * height) == 0;
+        cairo_surface_destroy(fast);
+        cairo_surface_destroy(whole);
+        return equal;
+    };
+    gtk_widget_set_size_request(TheGui().canvas, width, height);
+    Pump();
+    TheGui().docDirty = true;
+    ASSERT_TRUE(frameMatchesWhole());
+    // The first circle's path, below the second circle: moved 100 points right.
+    Art* first = nullptr;
+    for (const Art* a : DocumentPathsInPaintOrder())
+        if (a->name == "Cercle 1" && !first) first = DocumentArtById(a->id);
+    ASSERT_NE(first, nullptr);
+    for (PathSegment& s : first->segments) {
+        s.p.h += 100;
+        s.in.h += 100;
+        s.out.h += 100;
+    }
+    DocumentArtChanged(first->id);
+    const int renders = TheGui().docRenders;
+    EXPECT_TRUE(frameMatchesWhole());
+    EXPECT_EQ(TheGui().docRenders, renders + 1);
+}
+
 // Closing the window mid-gesture lets go of the button where the pointer
 // was: the tool finishes its shape and the session ends cleanly.
 TEST_F(GuiTest, ClosingTheWindowMidGestureFinishesTheGesture) {
