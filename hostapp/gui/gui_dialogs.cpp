@@ -106,12 +106,10 @@ gboolean OnEntryKey(GtkWidget* entry, GdkEventKey* e, gpointer) {
     return TRUE;
 }
 
-gboolean OnEntryFocusOut(GtkWidget* entry, GdkEvent*, gpointer) {
-    if (GuiDialogWindow* w = WindowOfEntry(entry)) CloseEntry(*w, true);
-    return FALSE;
-}
-
-// A field over the item, holding its text, all of it selected.
+// A field over the item, holding its text, all of it selected. Return or a
+// click elsewhere in the dialog keeps what was typed, Escape leaves the
+// value; the keyboard's focus moving to another window does neither (a
+// window can lose the focus without the user leaving the field).
 void OpenEntry(GuiDialogWindow& w, const DlgItem& item) {
     CloseEntry(w, true);
     GtkWidget* entry = gtk_entry_new();
@@ -121,7 +119,6 @@ void OpenEntry(GuiDialogWindow& w, const DlgItem& item) {
     gtk_fixed_put(GTK_FIXED(gtk_widget_get_parent(w.area)), entry, item.bounds.left, item.bounds.top);
     g_signal_connect(entry, "activate", G_CALLBACK(OnEntryActivate), nullptr);
     g_signal_connect(entry, "key-press-event", G_CALLBACK(OnEntryKey), nullptr);
-    g_signal_connect(entry, "focus-out-event", G_CALLBACK(OnEntryFocusOut), nullptr);
     w.entry = entry;
     w.entryItem = item.handle;
     gtk_widget_show(entry);

@@ -113,8 +113,7 @@ namespace {
 void Fail(const std::string& message) {
     GuiState& gui = TheGui();
     if (gui.failure.empty()) gui.failure = TheReplay().path + ":" + std::to_string(TheReplay().current + 1) + ": " + message;
-    gui.quitting = true;
-    gtk_main_quit();
+    GuiQuit();
 }
 
 guint ButtonState(bool down) { return down ? GDK_BUTTON1_MASK : 0; }
@@ -271,8 +270,7 @@ std::deque<std::function<void()>> Steps(const ScriptArgs& a) {
             runner.Seek(line);
             if (!runner.RunNextLine() && runner.Failed()) {
                 TheGui().failure = runner.Error();
-                TheGui().quitting = true;
-                gtk_main_quit();
+                GuiQuit();
             }
         });
     }
@@ -309,8 +307,7 @@ gboolean Tick(gpointer) {
                     return G_SOURCE_REMOVE;
                 }
                 // The end of the script: a modal dialog still open is abandoned, as under `drawhost run`.
-                gui.quitting = true;
-                gtk_main_quit();
+                GuiQuit();
                 return G_SOURCE_REMOVE;
             }
             r.current = r.next++;
@@ -321,10 +318,9 @@ gboolean Tick(gpointer) {
             std::string name = words[0];
             words.erase(words.begin());
             r.steps = Steps(ScriptArgs(name, std::move(words)));
-            if (r.steps.empty()) {
-                GuiAfterInput();
-                return G_SOURCE_CONTINUE;   // events were put: wait for them
-            }
+            // The line's events, if any, are handled before its next step.
+            GuiAfterInput();
+            return G_SOURCE_CONTINUE;
         }
         std::function<void()> step = std::move(r.steps.front());
         r.steps.pop_front();

@@ -444,10 +444,15 @@ TEST(GuiReplay, AReplayedScriptEndsAsTheSessionRunnerEndsIt) {
                              "move 200 200\ndown 200 175\ndrag 240 205\nup 240 205\n"
                              "move 300 102\ndown 300 100\nkey shift down\ndrag 300 250\nup 300 250\nkey shift up\n"
                              "press QZVARC 55\n"
+                             "item QZVARC 10 25\nstep QZVARC 10 up\n"
+                             "choose QZVARC flyout \"Marquer le centre\"\n"
+                             "down 120 100\ndrag 150 140\nup 150 140\n"
+                             "key alt down\nkey alt up\n"
                              "tool-options \"Outil Zivo & Voraved\"\n"
                              "press \"Couleurs (QZV•Orbiquad).\" 2\n"
                              "tool \"Outil Rectangles\"\n"
                              "zoom 2\nmove 350 300\ndown 350 300\ndrag 450 360\nup 450 360\n"
+                             "close QZVARC\n"
                              "quit\n";
     auto run = [&](const std::string& mode, const std::string& tag) {
         std::string command = std::string(DRAWHOST_BIN) + " " + mode + " --plugins " + QZV_PLUGINS_DIR + " --prefs " +
