@@ -1,6 +1,17 @@
 #include "palette/palette_flyout.h"
 
+#include <initializer_list>
+
+#include "geometry/host/host_marks.h"
+#include "geometry/host/shape_art.h"
 #include "host/suites.h"
+#include "paint/colours_dialog.h"
+#include "palette/palette_help.h"
+#include "palette/palette_values.h"
+#include "rounding/profile_editor.h"
+#include "settings/preferences_dialog.h"
+#include "tools/tool_common.h"
+#include "tools/tool_modes.h"
 #include "palette/palette_bracket.h"
 #include "palette/palette_ids.h"
 #include "palette/palette_items.h"
@@ -34,11 +45,64 @@ void ToggleSector() {
     }
 }
 
+// The circle's centre cross put in or taken out: in, the circle joins a
+// new group named after its mode with the two branches on top and the tag
+// "PtCen"; out, the branches go and a circle left alone in its group comes
+// out of it under its mode's name.
+void MarkCentre(bool on) {
+    Globals* g = gGlobals;
+    ToolState& t = g->tool;
+    ShapeArt& art = t.art;
+    const ArtHandle circle = art.constructionPath;
+    if (!ArtExists(circle) || !sArt || !sTag) return;
+    const char* name = ModeName(kToolCircle, t.circleMode, false);
+    if (on) {
+        if (ArtExists(art.crossAlong)) return;
+        // A circle still in its gesture's group (with its tangency marks)
+        // keeps it; otherwise it gets a group of its own.
+        ArtHandle parent = nullptr;
+        const bool grouped = ArtExists(art.targetGroup) && sArt->GetArtParent(circle, &parent) == kNoErr &&
+                             parent == art.targetGroup;
+        if (!grouped) {
+            ArtHandle group = nullptr;
+            if (sArt->NewArt(kArtGroup, kPlaceAbove, circle, &group) != kNoErr) return;
+            sArt->SetArtName(group, name);
+            sArt->ReorderArt(circle, kPlaceInsideOnTop, group);
+            art.targetGroup = group;
+        }
+        art.crossAlong = nullptr;
+        art.crossAcross = nullptr;
+        if (CreateCentreCross(art) != kNoErr) return;
+        sTag->SetTag(circle, "PtCen", kTagTypeString, "jj");
+        ShapeContext ctx = ToolShapeContext();
+        WriteCentreCross(art, ctx, t.centre);
+        return;
+    }
+    for (ArtHandle* branch : {&art.crossAlong, &art.crossAcross}) {
+        if (ArtExists(*branch)) sArt->DisposeArt(*branch);
+        *branch = nullptr;
+    }
+    sTag->RemoveTag(circle, "PtCen");
+    ArtHandle parent = nullptr;
+    if (sArt->GetArtParent(circle, &parent) != kNoErr || !ArtExists(parent)) return;
+    ArtHandle first = nullptr, sibling = nullptr;
+    const bool alone = sArt->GetArtFirstChild(parent, &first) == kNoErr && first == circle &&
+                       sArt->GetArtSibling(circle, &sibling) == kNoErr && !sibling;
+    // A layer's own group has no parent: the circle never leaves its layer.
+    ArtHandle grandparent = nullptr;
+    if (!alone || sArt->GetArtParent(parent, &grandparent) != kNoErr || !grandparent) return;
+    if (sArt->ReorderArt(circle, kPlaceAbove, parent) != kNoErr) return;
+    sArt->DisposeArt(parent);
+    if (art.targetGroup == parent) art.targetGroup = nullptr;
+    sArt->SetArtName(circle, name);
+}
+
 void ToggleCentreMark() {
     WorkingValues& w = gGlobals->settings.working;
     w.Centre = !w.Centre;
     FlyoutCheck(kFlyCentreMark, w.Centre);
     FlyoutEnable(kFlyRandomCross, w.Centre);
+    MarkCentre(w.Centre);
 }
 
 void ToggleRandomCross() {
@@ -46,12 +110,22 @@ void ToggleRandomCross() {
     if (!w.Centre) return;
     w.Alea = !w.Alea;
     FlyoutCheck(kFlyRandomCross, w.Alea);
+    ToolState& t = gGlobals->tool;
+    if (ArtExists(t.art.constructionPath)) {
+        ShapeContext ctx = ToolShapeContext();
+        WriteCentreCross(t.art, ctx, t.centre);
+    }
 }
 
 void ToggleTangentMarks() {
     WorkingValues& w = gGlobals->settings.working;
     w.Tangente = !w.Tangente;
     FlyoutCheck(kFlyTangentMarks, w.Tangente);
+    ToolState& t = gGlobals->tool;
+    if (ArtExists(t.art.constructionPath) && t.circleMode >= kTangentOne) {
+        ShapeContext ctx = ToolShapeContext();
+        FinishCircleShape(t.art, ctx, t.circleMode, w.Tangente, t.centre, t.segments);
+    }
 }
 
 struct SwitchRow {
@@ -64,6 +138,24 @@ constexpr SwitchRow kSwitches[] = {
     {kFlyRandomCross, ToggleRandomCross},
     {kFlyTangentMarks, ToggleTangentMarks},
 };
+
+PluginRef Plugin() { return gGlobals->paletteState.plugin; }
+
+// The help pane: shown with the palette widened to 344 pixels (its left
+// edge kept) on page 1, or hidden with the palette back to 172.
+void ToggleHelp(EntryRef entry) {
+    char text[64] = "";
+    sEntry->GetText(entry, text, sizeof text);
+    const bool hide = text[0] == 'M';
+    sEntry->SetText(entry, hide ? "Afficher l'aide" : "Masquer l'aide");
+    if (!hide) PaletteSetHelpPage(1);
+    DialogRef palette = gGlobals->palette;
+    if (!palette) return;
+    IntRect bounds{};
+    sDialog->GetBoundsRect(palette, &bounds);
+    bounds.right = bounds.left + (hide ? kPaletteWidth : kPaletteHelpWidth);
+    sDialog->SetBoundsRect(palette, &bounds);
+}
 
 }  // namespace
 
@@ -124,6 +216,13 @@ void NotifyFlyout(ItemRef item, DlgNotifierRef notifier) {
                 FlyoutEnable(entry, false);
             else
                 row.toggle();
+        }
+        switch (entry) {
+            case kFlyColours: OpenColoursDialog(Plugin(), kColoursFromToolOptions); break;
+            case kFlyProfileEditor: OpenProfileEditor(Plugin()); break;
+            case kFlyPreferences: OpenPreferencesDialog(Plugin()); break;
+            case kFlyHelp: ToggleHelp(picked); break;
+            default: break;
         }
     });
 }

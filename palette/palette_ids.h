@@ -96,6 +96,7 @@ inline constexpr const char* kRectTitle = "Rectangles 6.4";
 
 // The palette's size: narrow, and widened by the help pane.
 inline constexpr int32_t kPaletteWidth = 172;
+inline constexpr int32_t kPaletteHelpWidth = 344;
 inline constexpr int32_t kPaletteHeight = 90;
 
 }  // namespace qzv

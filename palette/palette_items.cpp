@@ -6,6 +6,7 @@
 #include "palette/palette_ids.h"
 #include "palette/palette_procs.h"
 #include "palette/palette_scale.h"
+#include "palette/palette_values.h"
 #include "plugin/globals.h"
 
 namespace qzv {
@@ -49,17 +50,18 @@ const ModeButtonSpec kModeButtons[] = {
 const int kModeButtonCount = sizeof kModeButtons / sizeof kModeButtons[0];
 
 // Every item but the mode buttons, in the order the palette makes them.
-const ItemSpec kPaletteItems[] = {
-    {.id = kItemLogo, .type = kItemPicturePushButton, .rect = {148, 2, 168, 22},
+const ItemDef kPaletteItems[] = {
+    {.id = kItemLogo, .type = kItemPicturePushButton, .rect = {148, 2, 168, 22}, .action = ItemAction::kButtonSpace,
      .picture = kPicLogo, .selectedPicture = kPicLogoSelected, .value = ItemValue::kFalse},
-    {.id = kItemStroke, .type = kItemSpinEdit, .rect = {84, 4, 132, 23}, .value = ItemValue::kStrokeWeight,
+    {.id = kItemStroke, .type = kItemSpinEdit, .rect = {84, 4, 132, 23}, .action = ItemAction::kValue,
+     .value = ItemValue::kStrokeWeight,
      .units = kUnitsPoints, .range = kStrokeRange, .tip = "Épaisseur des traits."},
     {.id = kItemStrokeLabel, .type = kItemPicturePushButton, .rect = {79, 6, 84, 23}, .look = ItemLook::kInvisible,
      .action = ItemAction::kLabel, .tip = "Épaisseur des traits."},
     {.id = kItemColours, .type = kItemPicturePushButton, .rect = {69, 6, 79, 23}, .look = ItemLook::kInvisible,
-     .tip = "Dialogue des couleurs (fond et contour)."},
+     .action = ItemAction::kButton, .tip = "Dialogue des couleurs (fond et contour)."},
     {.id = kItemSwap, .type = kItemPicturePushButton, .rect = {69, 0, 79, 6}, .look = ItemLook::kInvisible,
-     .tip = "Permuter le fond et le contour."},
+     .action = ItemAction::kButton, .tip = "Permuter le fond et le contour."},
     {.id = kItemRadiusLabel, .type = kItemPicturePushButton, .rect = LabelRect(1), .look = ItemLook::kInvisible,
      .action = ItemAction::kLabel, .tip = "Modifier le rayon de l'arc/cercle."},
     {.id = kItemCentreAngleLabel, .type = kItemPicturePushButton, .rect = LabelRect(2),
@@ -72,34 +74,36 @@ const ItemSpec kPaletteItems[] = {
      .action = ItemAction::kLabel, .tip = "Largeur du rectangle."},
     {.id = kItemInclinationLabel, .type = kItemPicturePushButton, .rect = LabelRect(3),
      .look = ItemLook::kInvisible, .action = ItemAction::kLabel, .tip = "Inclinaison du rectangle."},
-    {.id = kItemComplement, .type = kItemPictureStatic, .rect = {67, 26, 82, 41}, .tip = "Saillant/Rentrant."},
-    {.id = kItemRadius, .type = kItemSpinEdit, .rect = {104, 24, 168, 43}, .value = ItemValue::kRadius,
-     .units = kUnitsMillimeters, .range = kRadiusRange, .tip = "Rayon du cercle."},
-    {.id = kItemCentreAngle, .type = kItemSpinEditPopup, .rect = {104, 46, 168, 65},
+    {.id = kItemComplement, .type = kItemPictureStatic, .rect = {67, 26, 82, 41}, .action = ItemAction::kButton,
+     .tip = "Saillant/Rentrant."},
+    {.id = kItemRadius, .type = kItemSpinEdit, .rect = {104, 24, 168, 43}, .action = ItemAction::kValue,
+     .value = ItemValue::kRadius, .units = kUnitsMillimeters, .range = kRadiusRange, .tip = "Rayon du cercle."},
+    {.id = kItemCentreAngle, .type = kItemSpinEditPopup, .rect = {104, 46, 168, 65}, .action = ItemAction::kValue,
      .value = ItemValue::kCentreAngle, .units = kUnitsDegrees, .range = kAngleRange,
      .popup = ItemPopup::kCentreAngles, .tip = "Angle au centre."},
-    {.id = kItemStartAngle, .type = kItemSpinEditPopup, .rect = {104, 68, 168, 87}, .value = ItemValue::kStartAngle,
+    {.id = kItemStartAngle, .type = kItemSpinEditPopup, .rect = {104, 68, 168, 87}, .action = ItemAction::kValue,
+     .value = ItemValue::kStartAngle,
      .units = kUnitsDegrees, .range = kAngleRange, .popup = ItemPopup::kSignedAngles,
      .tip = "Angle du début de l'arc."},
-    {.id = kItemScale, .type = kItemPopupList, .rect = {22, 69, 82, 86}, .popup = ItemPopup::kScale,
-     .tip = "Échelle du dessin"},
+    {.id = kItemScale, .type = kItemPopupList, .rect = {22, 69, 82, 86}, .action = ItemAction::kValue,
+     .popup = ItemPopup::kScale, .tip = "Échelle du dessin"},
     {.id = kItemScaleIndicator, .type = kItemPictureStatic, .rect = {137, 2, 145, 10},
      .picture = kPicScaleIndicator, .tip = "Indique que l'échelle n'est pas 1."},
-    {.id = kItemScaleLabel, .type = kItemTextStatic, .rect = {2, 72, 20, 88}, .text = "Éch.",
-     .justify = kJustifyLeft, .tip = "Échelle du dessin"},
-    {.id = kItemClone, .type = kItemPictureStatic, .rect = {67, 47, 85, 65}, .value = ItemValue::kFalse,
-     .tip = "Cloner le tracé."},
+    {.id = kItemScaleLabel, .type = kItemTextStatic, .rect = {2, 72, 20, 88}, .action = ItemAction::kSpace,
+     .text = "Éch.", .justify = kJustifyLeft, .tip = "Échelle du dessin"},
+    {.id = kItemClone, .type = kItemPictureStatic, .rect = {67, 47, 85, 65}, .action = ItemAction::kButton,
+     .value = ItemValue::kFalse, .tip = "Cloner le tracé."},
     {.id = kItemCloneCount, .type = kItemTextStatic, .rect = {66, 47, 84, 65}, .value = ItemValue::kCloneCount,
      .integer = true, .units = kUnitsNone, .justify = kJustifyCenter, .tip = "Nombre de clones."},
-    {.id = kItemLength, .type = kItemSpinEdit, .rect = {104, 24, 168, 43}, .units = kUnitsMillimeters,
-     .range = kLengthSteps, .tip = "Longueur du rectangle ou de la ligne."},
-    {.id = kItemWidth, .type = kItemSpinEdit, .rect = {104, 46, 168, 65}, .units = kUnitsMillimeters,
-     .range = kLengthSteps, .tip = "Largeur du rectangle."},
-    {.id = kItemInclination, .type = kItemSpinEditPopup, .rect = {104, 68, 168, 87},
+    {.id = kItemLength, .type = kItemSpinEdit, .rect = {104, 24, 168, 43}, .action = ItemAction::kValue,
+     .units = kUnitsMillimeters, .range = kLengthSteps, .tip = "Longueur du rectangle ou de la ligne."},
+    {.id = kItemWidth, .type = kItemSpinEdit, .rect = {104, 46, 168, 65}, .action = ItemAction::kValue,
+     .units = kUnitsMillimeters, .range = kLengthSteps, .tip = "Largeur du rectangle."},
+    {.id = kItemInclination, .type = kItemSpinEditPopup, .rect = {104, 68, 168, 87}, .action = ItemAction::kValue,
      .value = ItemValue::kInclination, .units = kUnitsDegrees, .range = kAngleRange,
      .popup = ItemPopup::kSignedAngles, .tip = "Inclinaison du rectangle."},
-    {.id = kItemRounding, .type = kItemSpinEdit, .rect = {32, 46, 65, 65}, .value = ItemValue::kRounding,
-     .units = kUnitsPoints, .hidden = true, .tip = "Rayon de l'arrondi."},
+    {.id = kItemRounding, .type = kItemSpinEdit, .rect = {32, 46, 65, 65}, .action = ItemAction::kValue,
+     .value = ItemValue::kRounding, .units = kUnitsPoints, .hidden = true, .tip = "Rayon de l'arrondi."},
     {.id = kItemRoundingQuarter, .type = kItemPictureRadioButton, .rect = RoundingRect(0),
      .look = ItemLook::kRoundingButton, .action = ItemAction::kRoundingType,
      .tip = "Arrondi en quart de cercle tourné vers l'intérieur ou l'extérieur."},
@@ -107,12 +111,14 @@ const ItemSpec kPaletteItems[] = {
      .look = ItemLook::kRoundingButton, .action = ItemAction::kRoundingType,
      .tip = "Arrondi personnalisé (éditable)."},
     {.id = kItemPolyline, .type = kItemPicturePushButton, .rect = {67, 26, 83, 42}, .look = ItemLook::kInvisible,
-     .tip = "Ligne simple ou ligne polygonale."},
+     .action = ItemAction::kButton, .tip = "Ligne simple ou ligne polygonale."},
     {.id = kItemHelpText, .type = kItemTextStaticMultiLine, .rect = {172, 2, 340, 76}, .justify = kJustifyCenter,
      .font = kFontSmall, .tip = "Texte de l'aide."},
-    {.id = kItemHelpNext, .type = kItemPicturePushButton, .rect = {317, 78, 330, 89}, .picture = kPicHelpNext,
+    {.id = kItemHelpNext, .type = kItemPicturePushButton, .rect = {317, 78, 330, 89},
+     .action = ItemAction::kButton, .picture = kPicHelpNext,
      .selectedPicture = kPicHelpNextSelected, .tip = "Page suivante de l'aide."},
-    {.id = kItemHelpFirst, .type = kItemPicturePushButton, .rect = {180, 78, 193, 89}, .picture = kPicHelpFirst,
+    {.id = kItemHelpFirst, .type = kItemPicturePushButton, .rect = {180, 78, 193, 89},
+     .action = ItemAction::kButton, .picture = kPicHelpFirst,
      .selectedPicture = kPicHelpFirstSelected, .disabled = true, .tip = "Première page de l'aide."},
     {.id = kItemHelpPage, .type = kItemTextStatic, .rect = {229, 78, 249, 92}, .value = ItemValue::kHelpPage,
      .integer = true, .units = kUnitsNone, .justify = kJustifyRight, .tip = "Numéro de page de l'aide."},
@@ -123,9 +129,9 @@ const ItemSpec kPaletteItems[] = {
 };
 const int kPaletteItemCount = sizeof kPaletteItems / sizeof kPaletteItems[0];
 
-const ItemSpec* PaletteItemSpec(int32_t id) {
-    for (const ItemSpec& spec : kPaletteItems)
-        if (spec.id == id) return &spec;
+const ItemDef* PaletteItemSpec(int32_t id) {
+    for (const ItemDef& def : kPaletteItems)
+        if (def.id == id) return &def;
     return nullptr;
 }
 
@@ -161,6 +167,10 @@ ItemNotifyProc NotifyProcOf(ItemAction action) {
         case ItemAction::kRectMode: return NotifyRectModeButton;
         case ItemAction::kLabel: return NotifyLabelButton;
         case ItemAction::kRoundingType: return NotifyRoundingType;
+        case ItemAction::kValue: return NotifyValueField;
+        case ItemAction::kButton:
+        case ItemAction::kButtonSpace: return NotifyPaletteButton;
+        case ItemAction::kSpace:
         case ItemAction::kNone: break;
     }
     return nullptr;
@@ -228,36 +238,38 @@ void FillPopup(ItemRef item, ItemPopup popup) {
     }
 }
 
-void MakeItem(DialogRef dialog, const ItemSpec& spec) {
-    ItemRef item = sItem->Create(dialog, spec.id, spec.type, &spec.rect, nullptr, nullptr);
+void MakeItem(DialogRef dialog, const ItemDef& def) {
+    ItemRef item = sItem->Create(dialog, def.id, def.type, &def.rect, nullptr, nullptr);
     if (!item) return;   // the dialog manager refused it: the palette works without
-    if (ItemDrawProc draw = DrawProcOf(spec.look)) sItem->SetDrawProc(item, draw);
-    if (ItemNotifyProc notify = NotifyProcOf(spec.action)) sItem->SetNotifyProc(item, notify);
-    if (spec.picture) sItem->SetPictureID(item, spec.picture);
-    if (spec.selectedPicture) sItem->SetSelectedPictureID(item, spec.selectedPicture);
+    if (ItemDrawProc draw = DrawProcOf(def.look)) sItem->SetDrawProc(item, draw);
+    if (ItemNotifyProc notify = NotifyProcOf(def.action)) sItem->SetNotifyProc(item, notify);
+    if (def.action == ItemAction::kButtonSpace || def.action == ItemAction::kSpace)
+        sItem->SetTrackProc(item, TrackSpaceClick);
+    if (def.picture) sItem->SetPictureID(item, def.picture);
+    if (def.selectedPicture) sItem->SetSelectedPictureID(item, def.selectedPicture);
     // A palette's texts are small: its own font unless the row names another.
-    sItem->SetFont(item, spec.font ? spec.font : kFontPalette);
-    if (spec.text) sItem->SetText(item, spec.text);
-    if (spec.text || spec.integer || spec.justify != kJustifyLeft) sItem->SetJustify(item, spec.justify);
-    if (spec.units != kUnitsNone || spec.integer) sItem->SetUnits(item, spec.units);
-    const ItemRange& r = spec.range;
+    sItem->SetFont(item, def.font ? def.font : kFontPalette);
+    if (def.text) sItem->SetText(item, def.text);
+    if (def.text || def.integer || def.justify != kJustifyLeft) sItem->SetJustify(item, def.justify);
+    if (def.units != kUnitsNone || def.integer) sItem->SetUnits(item, def.units);
+    const ItemRange& r = def.range;
     if (r.hasMin) sItem->SetMinFloatValue(item, r.min);
     if (r.hasMax) sItem->SetMaxFloatValue(item, r.max);
     if (r.smallStep > 0.0f) sItem->SetSmallIncrement(item, r.smallStep);
     if (r.largeStep > 0.0f) sItem->SetLargeIncrement(item, r.largeStep);
-    FillPopup(item, spec.popup);
-    if (spec.value == ItemValue::kFalse) {
+    FillPopup(item, def.popup);
+    if (def.value == ItemValue::kFalse) {
         sItem->SetBooleanValue(item, 0);
-    } else if (spec.value != ItemValue::kNone) {
-        const float v = StartValue(spec.value);
-        if (spec.integer)
+    } else if (def.value != ItemValue::kNone) {
+        const float v = StartValue(def.value);
+        if (def.integer)
             sItem->SetIntValue(item, static_cast<int32_t>(v));
         else
             sItem->SetFloatValue(item, v);
     }
-    if (spec.tip) sItem->SetTipString(item, spec.tip);
-    if (spec.hidden) sItem->Show(item, 0);
-    if (spec.disabled) sItem->Enable(item, 0);
+    if (def.tip) sItem->SetTipString(item, def.tip);
+    if (def.hidden) sItem->Show(item, 0);
+    if (def.disabled) sItem->Enable(item, 0);
 }
 
 void MakeModeButton(DialogRef dialog, const ModeButtonSpec& button, int32_t row, int32_t column) {
@@ -284,10 +296,10 @@ void PaletteCreateItems(DialogRef dialog) {
         const int32_t index = id <= kItemCircleModeLast ? id - kItemCircleModeFirst : id - kItemRectModeFirst;
         MakeModeButton(dialog, kModeButtons[i], index / 3, index % 3);
     }
-    for (const ItemSpec& spec : kPaletteItems) {
-        MakeItem(dialog, spec);
+    for (const ItemDef& def : kPaletteItems) {
+        MakeItem(dialog, def);
         // The scale entry, once the indicator it shows or hides exists.
-        if (spec.id == kItemScaleIndicator) PaletteSelectScaleEntry();
+        if (def.id == kItemScaleIndicator) PaletteSelectScaleEntry();
     }
     const int32_t type = gGlobals->settings.working.TypeArrondi == 1 ? kItemRoundingProfile : kItemRoundingQuarter;
     ItemBoolean(type, true);

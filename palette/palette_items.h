@@ -17,7 +17,17 @@ enum class ItemLook : uint8_t {
 };
 
 // Which notify procedure the item gets.
-enum class ItemAction : uint8_t { kNone, kCircleMode, kRectMode, kLabel, kRoundingType };
+enum class ItemAction : uint8_t {
+    kNone,
+    kCircleMode,
+    kRectMode,
+    kLabel,
+    kRoundingType,
+    kValue,         // a field or the scale popup: its edit (palette_values.h)
+    kButton,        // a button that acts on a click
+    kButtonSpace,   // a button that also acts on a button-down with Space (the logo)
+    kSpace,         // acts only on a button-down with Space (the scale label)
+};
 
 // Where the item's value comes from when the palette is built.
 enum class ItemValue : uint8_t {
@@ -47,7 +57,7 @@ struct ItemRange {
     float smallStep, largeStep;   // 0: left to the dialog manager
 };
 
-struct ItemSpec {
+struct ItemDef {
     int32_t id = 0;
     const char* type = nullptr;
     IntRect rect = {0, 0, 0, 0};
@@ -68,11 +78,11 @@ struct ItemSpec {
 };
 
 // The rows, in creation order.
-extern const ItemSpec kPaletteItems[];
+extern const ItemDef kPaletteItems[];
 extern const int kPaletteItemCount;
 
 // The row of an item, or null.
-const ItemSpec* PaletteItemSpec(int32_t id);
+const ItemDef* PaletteItemSpec(int32_t id);
 
 // Mode buttons: the bitmap the palette draws and the tooltip at creation;
 // the arc buttons 53 to 55 use the second bitmap and tooltip while the

@@ -38,6 +38,11 @@ struct PaletteState {
     IntRect dialogRect[kModalDialogCount];   // where each opens next (init sets the default corners)
     bool dialogOpen[kModalDialogCount];      // keeps a second copy from opening
 
+    // --- custom scale dialog (its procedures, while it is open) ---
+    DialogRef scaleDialog;         // null while closed
+    int32_t scalePendingNum;       // the fields' values, committed by its OK
+    int32_t scalePendingDen;
+
     // --- visibility (the close box, Alt-click) ---
     bool closeBoxArmed;            // the next close-box notification renames the menu item; set at
                                    // creation, cleared by the show path so that its own

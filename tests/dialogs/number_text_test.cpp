@@ -47,8 +47,25 @@ TEST(NumberText, TextReadsInTheFieldsUnitUnlessItNamesAnother) {
     EXPECT_FLOAT_EQ(v, 30);
 }
 
+// What a French or an English user types: either decimal mark, blanks
+// around, the field's own unit named; "-0" is plain zero.
+TEST(NumberText, FrenchAndEnglishDecimalsAndBlanksReadAlike) {
+    for (const char* typed : {"12,5", "12.5", "  12,5 mm", "\t12.5mm ", "+12,5"}) {
+        float v = 0;
+        ASSERT_TRUE(DlgTextToValue(typed, kUnitsMillimeters, &v)) << typed;
+        EXPECT_FLOAT_EQ(v, 12.5f * 72 / 25.4f) << typed;
+    }
+    float zero = 7;
+    ASSERT_TRUE(DlgTextToValue("-0", kUnitsPoints, &zero));
+    EXPECT_EQ(zero, 0.0f);
+    EXPECT_FALSE(std::signbit(zero));
+    ASSERT_TRUE(DlgTextToValue("-0,0 mm", kUnitsMillimeters, &zero));
+    EXPECT_FALSE(std::signbit(zero));
+    EXPECT_EQ(DlgValueToText(zero, kUnitsMillimeters, 2), "0,00 mm");
+}
+
 TEST(NumberText, WhatIsNotANumberLeavesTheValueAlone) {
-    for (const char* bad : {"", "abc", "12abc", "1,2,3", "-", "nan", "inf", "30 mm"}) {
+    for (const char* bad : {"", "  ", "abc", "12abc", "1,2,3", "-", "nan", "inf", "30 mm", "1e40", "12,5 m m"}) {
         float v = 7;
         EXPECT_FALSE(DlgTextToValue(bad, kUnitsDegrees, &v)) << bad;
         EXPECT_EQ(v, 7) << bad;

@@ -13,8 +13,9 @@ execute_process(COMMAND ${DRAWHOST} run ${SCRIPT} --plugins ${PLUGINS} --log out
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "first run: exit ${rc}: ${err}")
 endif()
-foreach(f session.log session.json session.svg session.png toolbox.png about.png colours.png preferences.txt
-          palette-cercles.png palette-rectangles.png)
+foreach(f session.log session.json session.svg session.png toolbox.png about.png colours.png profile-editor.png
+          preferences.png preferences.txt
+          palette-cercles.png palette-rectangles.png palette-aide.png palette-sans-aide.png)
   if(NOT EXISTS ${work}/out/${f})
     message(FATAL_ERROR "first run wrote no ${f}")
   endif()
@@ -60,11 +61,23 @@ foreach(text "\"centreh\" : \"200,00\"" "\"centrev\" : \"175,00\"" "\"rayon\" : 
     message(FATAL_ERROR "the dump lacks ${text}:\n${layers}")
   endif()
 endforeach()
-# The two rectangles of the rectangle tool, finished and named.
+# The two rectangles of the rectangle tool, finished and named, and the
+# palette's clone of the second.
 string(REGEX MATCHALL "\"name\" : \"Rectangle\"" rectangles "${layers}")
 list(LENGTH rectangles count)
-if(NOT count EQUAL 2)
-  message(FATAL_ERROR "the dump holds ${count} rectangles, not 2:\n${layers}")
+if(NOT count EQUAL 3)
+  message(FATAL_ERROR "the dump holds ${count} rectangles, not 3:\n${layers}")
+endif()
+# The shapes the palette's values rebuilt, and the custom scale stored.
+foreach(text "\"Rectangle arrondi\"" "\"Cercle 2\"" "\"Arc/Secteur 1\"" "\"Arc/Secteur 2\"" "\"Tangente 1\"")
+  string(FIND "${layers}" "${text}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the dump lacks ${text}")
+  endif()
+endforeach()
+string(FIND "${stored}" "EchelleDenPerso = int:3" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "the custom scale 2/3 was not stored:\n${stored}")
 endif()
 
 # Second run: the edited file is read, not replaced by defaults.

@@ -39,10 +39,16 @@ void PlayOne() {
         }
         return;
     }
+    const size_t logged = TheHost().log.size();
     ScriptRunner runner("scenario", {step.line});
     runner.RunAll();
     const std::string error = runner.Failed() ? runner.Error() : std::string();
-    if (step.refusal.empty()) {
+    if (!step.logged.empty()) {
+        bool found = false;
+        for (size_t i = logged; i < TheHost().log.size(); ++i) found |= TheHost().log[i].find(step.logged) != std::string::npos;
+        if (!error.empty() || !found)
+            gErrors->push_back("'" + step.line + "' should run and log '" + step.logged + "', got '" + error + "'");
+    } else if (step.refusal.empty()) {
         if (!error.empty()) gErrors->push_back(error);
     } else if (error.find(step.refusal) == std::string::npos) {
         gErrors->push_back("'" + step.line + "' should be refused with '" + step.refusal + "', got '" + error + "'");

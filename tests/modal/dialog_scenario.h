@@ -5,10 +5,11 @@
 // dialog run inside its modal loop, as the host runs them.
 //
 // The colours dialog opens through the host ("tool-options"). The
-// preferences dialog and the profile editor open from the palette's flyout,
-// which is not part of this build: their steps call the entry points from
-// the test's own copy of the plug-in code, bound to the host's suites and to
-// the module's state record (Bind), as the palette will.
+// preferences dialog and the profile editor open from the palette's flyout
+// (the example session opens them so); here their steps call the flyout's
+// entry points from the test's own copy of the plug-in code, bound to the
+// host's suites and to the module's state record (Bind), so that a scenario
+// needs no tool selected first.
 #pragma once
 #include <functional>
 #include <string>
@@ -25,11 +26,14 @@ struct Step {
     std::string line;                 // a script line, or empty
     std::function<void()> check;      // run when there is no line
     std::string refusal;              // the line must fail with a message holding this
+    std::string logged;               // the line must run and the host log a line holding this
 };
 
-inline Step Do(std::string line) { return Step{std::move(line), nullptr, ""}; }
-inline Step Check(std::function<void()> check) { return Step{"", std::move(check), ""}; }
-inline Step Refused(std::string line, std::string why) { return Step{std::move(line), nullptr, std::move(why)}; }
+inline Step Do(std::string line) { return Step{std::move(line), nullptr, "", ""}; }
+inline Step Check(std::function<void()> check) { return Step{"", std::move(check), "", ""}; }
+inline Step Refused(std::string line, std::string why) { return Step{std::move(line), nullptr, std::move(why), ""}; }
+// An entry the number field cannot read: the field keeps its value and the host says so.
+inline Step Unreadable(std::string line) { return Step{std::move(line), nullptr, "", "is not a number"}; }
 
 inline constexpr const char* kCircleTool = "Outil Zivo & Voraved";
 inline constexpr const char* kRectTool = "Outil Rectangles";

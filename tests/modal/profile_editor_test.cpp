@@ -314,8 +314,8 @@ TEST_F(ProfileEditor, ACommittedProfileShapesTheRectanglesAfterARestart) {
 
 TEST_F(ProfileEditor, TypedTextIsHeldWithinTheCanvas) {
     Open();
-    Play({OpenProfileEditor(), Refused(Line("item", 10, "abc"), "is not a number"),
-          Refused(Line("item", 10, "1e40"), "is not a number"), Refused(Line("item", 10, "nan"), "is not a number"),
+    Play({OpenProfileEditor(), Unreadable(Line("item", 10, "abc")),
+          Unreadable(Line("item", 10, "1e40")), Unreadable(Line("item", 10, "nan")),
           Do(Line("item", 10, "99")), Check([&] { EXPECT_EQ(Working().x[0], 17.0f); }),
           Do(Line("item", 11, "-2,5")), Check([&] { EXPECT_EQ(Working().y[0], -2.5f); }),
           Do(Line("item", 26, "50")), Check([&] { EXPECT_EQ(Value(26), 1.0f) << "the last point of two"; }),

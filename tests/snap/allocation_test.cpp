@@ -9,8 +9,10 @@
 #include <type_traits>
 
 #include "document/document.h"
+#include "frame/host.h"
 #include "host/suites.h"
 #include "search_fixture.h"
+#include "snap/snap_index.h"
 #include "snap/snap_search.h"
 
 namespace {
@@ -131,27 +133,43 @@ TEST_F(Allocation, NoSearchAllocates) {
     Wrapped dialogs(qzv::sDlgBasic);
     PAUSE(dialogs, SetPlatformCursor);
 
-    long found = 0;
-    for (int i = 0; i < 2000; ++i) {
-        globals_.currentTool = i % 3 == 0 ? qzv::kToolRect : qzv::kToolCircle;
-        globals_.tool.rectMode = 2;
-        globals_.settings.working.LignePoly = true;
-        globals_.tool.art.rectPath = polyline;
-        globals_.tool.circleMode = i % 2 ? qzv::kCircleCentreRadius : qzv::kCircleTwoPoints;
-        globals_.tool.circleContact1 = i % 5 == 0;
-        ToolMessage message{};
-        message.d.plugin = plugin_;
-        message.cursor = RealPoint{coord(rng), coord(rng)};
-        gAllocations = 0;
-        gCounting = true;
-        if (i % 2) qzv::SearchSnapTargets(&message);
-        else qzv::SearchSnapTargetsWhileDragging(&message);
-        gCounting = false;
-        ASSERT_EQ(gAllocations, 0) << "search " << i;
-        const qzv::SnapResult& s = globals_.snap;
-        if (s.onPoint || s.onSegment || s.onArc || s.onCurve) ++found;
+    // Reading every path from the host, then through the index kept of
+    // them (built by the first search, through the host's block allocator,
+    // and only brought up to date after that).
+    Wrapped basic(qzv::sBasic = drawhost::HostBasicSuite());
+    PAUSE(basic, AcquireSuite);
+    PAUSE(basic, ReleaseSuite);
+    const BasicSuite* withBasic = qzv::sBasic;
+    for (const bool indexed : {false, true}) {
+        qzv::sBasic = indexed ? withBasic : nullptr;
+        ToolMessage first{};
+        first.d.plugin = plugin_;
+        qzv::SearchSnapTargets(&first);
+        ASSERT_EQ(globals_.snapIndex.valid, indexed);
+        long found = 0;
+        for (int i = 0; i < 2000; ++i) {
+            globals_.currentTool = i % 3 == 0 ? qzv::kToolRect : qzv::kToolCircle;
+            globals_.tool.rectMode = 2;
+            globals_.settings.working.LignePoly = true;
+            globals_.tool.art.rectPath = polyline;
+            globals_.tool.circleMode = i % 2 ? qzv::kCircleCentreRadius : qzv::kCircleTwoPoints;
+            globals_.tool.circleContact1 = i % 5 == 0;
+            ToolMessage message{};
+            message.d.plugin = plugin_;
+            message.cursor = RealPoint{coord(rng), coord(rng)};
+            gAllocations = 0;
+            gCounting = true;
+            if (i % 2) qzv::SearchSnapTargets(&message);
+            else qzv::SearchSnapTargetsWhileDragging(&message);
+            gCounting = false;
+            ASSERT_EQ(gAllocations, 0) << "search " << i;
+            const qzv::SnapResult& s = globals_.snap;
+            if (s.onPoint || s.onSegment || s.onArc || s.onCurve) ++found;
+        }
+        EXPECT_GT(found, 100);   // the searches found things, not only empty space
     }
-    EXPECT_GT(found, 100);   // the searches found things, not only empty space
+    qzv::sBasic = withBasic;
+    qzv::SnapIndexFree(globals_.snapIndex);
 }
 
 }  // namespace

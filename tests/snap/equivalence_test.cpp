@@ -12,10 +12,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <random>
 
 #include "dialogs/basic_services.h"
 #include "document/document.h"
+#include "document/svg_reader.h"
 #include "frame/host.h"
 #include "geometry/circle_paths.h"
 #include "geometry/constructions.h"
@@ -366,6 +368,69 @@ TEST_P(EquivalenceBothWays, TheSearchAgreesWithItsReferenceBitForBit) {
         EXPECT_GT(branches[k], 0) << "never reached: " << kBranchNames[k];
         std::printf("  %-42s %ld\n", kBranchNames[k], branches[k]);
     }
+}
+
+}  // namespace
+}  // namespace snap_test
+
+namespace snap_test {
+namespace {
+
+// Real drawings: icons of a Debian icon theme opened by drawhost's SVG
+// reader (curves from arcs and smooth commands, shapes behind shapes,
+// gradients made plain), searched at cursors near their anchors, along
+// their pieces and at crossings, with the same edits between searches.
+TEST_P(EquivalenceBothWays, OnRealDrawingsTheSearchAgreesWithItsReference) {
+    namespace fs = std::filesystem;
+    const fs::path folder = "/usr/share/icons/Tango/scalable";
+    ASSERT_TRUE(fs::is_directory(folder)) << "scripts/install-deps.sh installs tango-icon-theme";
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.path().extension() == ".svg") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    ASSERT_GT(files.size(), 100u);
+    std::mt19937 rng(8122026);
+    std::array<long, kBranchCount> branches{};
+    long compared = 0, opened = 0;
+    for (size_t f = 0; f < files.size(); f += files.size() / 16) {
+        SvgOpenReport report;
+        std::string error;
+        ASSERT_TRUE(DocumentOpenSvg(files[f].string(), &report, &error)) << error;
+        ++opened;
+        anchors_.clear();
+        pieces_.clear();
+        circles_.clear();
+        paths_.clear();
+        for (const Art* art : DocumentPathsInPaintOrder()) {
+            paths_.push_back(ArtHandleOf(art->id));
+            for (size_t k = 0; k < art->segments.size(); ++k) {
+                anchors_.push_back(art->segments[k].p);
+                if (k + 1 < art->segments.size()) pieces_.push_back({art->segments[k].p, art->segments[k + 1].p});
+            }
+        }
+        for (int i = 0; i < 400; ++i) {
+            if (rng() % 8 == 0) RandomEdit(rng);
+            RandomTools(rng);
+            TheDocument().view.zoom = 4.0f;   // the icons are 36 points wide
+            const bool dragging = rng() % 2;
+            const RealPoint cursor = RandomCursor(rng);
+            const qzv::Globals before = globals_;
+            const ReferenceOutcome expected = ReferenceScan(before, cursor, dragging, DlgCurrentCursor(), branches);
+            ToolMessage message{};
+            message.d.plugin = plugin_;
+            message.cursor = cursor;
+            if (dragging) qzv::SearchSnapTargetsWhileDragging(&message);
+            else qzv::SearchSnapTargets(&message);
+            ASSERT_EQ(Difference(globals_.snap, expected.snap), "") << files[f] << " cursor " << i;
+            ASSERT_EQ(DlgCurrentCursor(), expected.cursor) << files[f] << " " << i;
+            ++compared;
+        }
+    }
+    EXPECT_GE(opened, 16);
+    EXPECT_EQ(globals_.snapIndex.valid, GetParam());
+    // Real art is found: anchors, curves and crossings, not only empty space.
+    for (int k : {4, 5, 7, 9, 15})
+        EXPECT_GT(branches[k], 0) << "never reached on real drawings: " << kBranchNames[k];
 }
 
 }  // namespace

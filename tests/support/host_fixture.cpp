@@ -1,11 +1,37 @@
 #include "host_fixture.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
 #include "app/prefs.h"
 #include "standin_control.h"
 
 namespace drawhost_test {
 
 using namespace drawhost;
+
+namespace {
+
+// A host reset to its defaults takes the user's preference file again. Each
+// test program keeps that default in a folder of its own, removed at its
+// end: no test reads, locks or rewrites the user's file, and programs run
+// side by side never wait on each other's lock.
+struct ScratchConfiguration {
+    std::filesystem::path folder;
+    ScratchConfiguration() {
+        folder = std::filesystem::temp_directory_path() / ("drawhost-tests-" + std::to_string(::getpid()));
+        ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    }
+    ~ScratchConfiguration() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+} scratchConfiguration;
+
+}  // namespace
 
 std::string RunLines(const std::vector<std::string>& lines) {
     ScriptRunner runner("test", lines);

@@ -4,7 +4,12 @@
 // nothing at all when the user turned snapping feedback off. Expected
 // read-outs are the worked examples of the measurements (a circle of
 // radius 36 points is 1,27 cm; its area 5,07 cm2; its perimeter 7,98 cm).
+#include <cairo.h>
+
+#include <cstdio>
+
 #include "app/app_state.h"
+#include "document/view_suite.h"
 #include "dialogs/display_list.h"
 #include "dialogs/records.h"
 #include "snap/number_format.h"
@@ -103,6 +108,51 @@ TEST_F(Annotation, TheBoxIsCutAtTheScreensRightEdge) {
     const IntRect box = State().tool.annotationBox;
     EXPECT_EQ(box.right, 300);
     for (const DrawOp& op : Ops()) EXPECT_LE(op.clip.right, 300);
+}
+
+// What a user sees of the feedback: the view scrolled onto a snapped
+// corner, its picture with the ring and label over the art, and the dump's
+// record of what the plug-in's annotator drew there.
+TEST_F(Annotation, TheViewScrolledToASnappedCornerShowsTheRingInItsPictureAndTheDump) {
+    StartPlugin("Centre = bool:false\n");
+    Run("path closed 100 100 300 100 300 250 100 250");
+    Run("zoom 4");
+    Run("scroll 300 250");
+    IntPoint at{};
+    ASSERT_EQ(ViewArtworkToView(RealPoint{300, 250}, &at), kNoErr);
+    EXPECT_EQ(at.h, kViewWidth / 2);
+    EXPECT_EQ(at.v, kViewHeight / 2);
+    Select(kCircleTool);
+    // Along the top side first: the host redraws what the plug-in marked
+    // as changed, so the segment is drawn from the second message on.
+    EXPECT_EQ(Hover(200, 250.2f), 0);
+    EXPECT_EQ(Hover(250, 250.2f), 0);
+    ASSERT_EQ(TheApp().annotators.size(), 1u);
+    EXPECT_EQ(TheApp().annotators[0].drawn.size(), 3u) << "the side, the ring at the foot, the label";
+    EXPECT_EQ(Hover(301, 251), 0);
+    ASSERT_EQ(TheApp().annotators.size(), 1u);
+    const std::vector<std::string> drawn = {"frameOval 596,446,604,454 #ff00ff", "fillOval 598,448,602,452 #ff00ff",
+                                            "text 608,444 \"Point d'ancrage\" font 2 #ff00ff"};
+    EXPECT_EQ(TheApp().annotators[0].drawn, drawn);
+
+    const std::string file = ::testing::TempDir() + "view_snapshot_ring.png";
+    Run("view-snapshot " + file);
+    cairo_surface_t* picture = cairo_image_surface_create_from_png(file.c_str());
+    ASSERT_EQ(cairo_surface_status(picture), CAIRO_STATUS_SUCCESS);
+    cairo_surface_flush(picture);
+    const unsigned char* pixels = cairo_image_surface_get_data(picture);
+    auto pixel = [&](int x, int y) {
+        const uint32_t* row = reinterpret_cast<const uint32_t*>(pixels + y * cairo_image_surface_get_stride(picture));
+        return row[x] & 0xffffffu;
+    };
+    EXPECT_EQ(pixel(600, 450), 0xff00ffu) << "the ring's dot over the corner";
+    EXPECT_EQ(pixel(700, 300), 0xffffffu) << "paper beside it";
+    cairo_surface_destroy(picture);
+    std::remove(file.c_str());
+
+    EXPECT_NE(drawhost_test::RunLines({"scroll 1e9 0"}), "");
+    EXPECT_NE(drawhost_test::RunLines({"scroll nan 0"}), "");
+    EXPECT_NE(drawhost_test::RunLines({"view-snapshot"}), "");
 }
 
 TEST(FormatMeasure, RoundsToTheShownDecimals) {

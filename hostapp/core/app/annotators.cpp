@@ -76,10 +76,15 @@ void WriteAnnotators(JsonWriter& json) {
         json.Field("name", a.name);
         json.Field("owner", AppOwnerName(a.owner));
         json.Field("active", a.active);
+        json.Key("drawn");
+        json.BeginArray();
+        for (const std::string& line : a.drawn) json.String(line);
+        json.EndArray();
         json.EndObject();
     }
     json.EndArray();
 }
+
 
 struct Registration {
     Registration() {
@@ -113,7 +118,13 @@ void DrawView(ViewHandle view, const IntRect& area, PortRef port) {
         msg.view = view;
         msg.port = port;
         msg.updateRect = area;
+        const size_t before = DlgDescribePort(port).size();
         HostErr err = HostSend(*owner, kCallerAnnotation, kSelDraw, &msg.d);
+        std::vector<std::string> drawn = DlgDescribePort(port);
+        if (i < TheApp().annotators.size())
+            TheApp().annotators[i].drawn.insert(TheApp().annotators[i].drawn.end(),
+                                                drawn.begin() + static_cast<long>(std::min(before, drawn.size())),
+                                                drawn.end());
         // Draws come after every event; only the failures are worth a line.
         if (err != kNoErr) HostLog("annotation draw " + a.name + " -> " + HostErrText(err));
     }
@@ -131,6 +142,7 @@ void AnnotatorsRedraw() {
     // at each draw, so what lay outside the invalid area is drawn again too.
     PortRef port = Port();
     DlgClearPort(port);
+    for (AppAnnotator& a : app.annotators) a.drawn.clear();
     std::vector<std::pair<ViewHandle, IntRect>> views;
     for (const AppInvalidRect& r : region) {
         auto it = std::find_if(views.begin(), views.end(), [&](auto& v) { return v.first == r.view; });

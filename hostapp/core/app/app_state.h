@@ -63,6 +63,7 @@ struct AppAnnotator {
     std::string name;
     PluginRef owner = nullptr;
     bool active = true;          // a new annotator draws until told otherwise
+    std::vector<std::string> drawn;   // what it drew at the last redraw, one line per operation
 };
 
 struct AppInvalidRect {

@@ -100,7 +100,8 @@ bool DlgTextToValue(const std::string& text, int32_t units, float* value) {
     }
     double points = to.pointsPerUnit > 0 ? v * to.pointsPerUnit : v;
     if (!std::isfinite(points) || std::fabs(points) > 3.0e38) return false;
-    *value = static_cast<float>(points);
+    // "-0" is zero: a field never holds a negative zero that would show a sign.
+    *value = points == 0 ? 0.0f : static_cast<float>(points);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dialogs/dialog_manager.h"
+#include "dialogs/display_list.h"
 
 namespace drawhost {
 
@@ -49,6 +50,11 @@ bool DlgPortBounds(PortRef port, IntRect* bounds) {
     constexpr int32_t kMargin = 3;
     if (any) *bounds = {all.left - kMargin, all.top - kMargin, all.right + kMargin, all.bottom + kMargin};
     return any;
+}
+
+std::vector<std::string> DlgDescribePort(PortRef port) {
+    DlgPort* p = DlgFind(port);
+    return p ? DlgDescribe(p->drawn) : std::vector<std::string>{};
 }
 
 void DlgDisposePort(PortRef port) { TheDlgState().ports.Remove(DlgHandleOf(port)); }

@@ -2,6 +2,9 @@
 // draw on (through the drawer suite's Create), kept as a display list in
 // view pixels and painted over the rendered document on demand.
 #pragma once
+#include <string>
+#include <vector>
+
 #include "sdk_all.h"
 
 typedef struct _cairo cairo_t;
@@ -16,6 +19,8 @@ void DlgPaintPort(PortRef port, cairo_t* cr);
 // The view pixels what was drawn may cover (with a margin for line widths
 // and text); false when nothing was drawn.
 bool DlgPortBounds(PortRef port, IntRect* bounds);
+// What was drawn, one line per operation (texts quoted whole).
+std::vector<std::string> DlgDescribePort(PortRef port);
 // Drawers still open on the port draw nowhere from then on.
 void DlgDisposePort(PortRef port);
 

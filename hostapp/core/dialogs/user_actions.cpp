@@ -7,6 +7,7 @@
 
 #include "dialogs/dialog_manager.h"
 #include "dialogs/number_text.h"
+#include "frame/host.h"
 
 namespace drawhost {
 
@@ -91,7 +92,12 @@ std::string DlgUserEnter(DlgHandle h, const std::string& text) {
     }
     if (item->numeric) {
         float v;
-        if (!ReadNumber(*item, text, &v)) return Quote(text) + " is not a number for " + Describe(*item);
+        if (!ReadNumber(*item, text, &v)) {
+            // As a number field does with an entry it cannot read: it shows
+            // its value again and tells nobody of a change.
+            HostLog(Quote(text) + " is not a number for " + Describe(*item) + ": it keeps " + Quote(DlgGetItemText(*item)));
+            return {};
+        }
         DlgSetNumber(*item, v, item->integral);
     } else {
         DlgSetItemText(*item, text);
