@@ -32,6 +32,7 @@ namespace {
 
 constexpr const char* kCircleTool = "Outil Zivo & Voraved";
 constexpr const char* kColours = "Couleurs (QZV•Orbiquad).";
+constexpr const char* kPreferences = "Préférences (QZV•Orbiquad)";
 
 std::string ReadFile(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -173,6 +174,31 @@ protected:
             wait);
     }
 
+    // The canvas as the window draws it (the kept picture, the paths over it,
+    // the overlay) against the document and overlay rendered whole, pixel
+    // for pixel, at the canvas's size.
+    static bool FrameMatchesWholeRendering() {
+        GtkWidget* canvas = TheGui().canvas;
+        int width = gtk_widget_get_allocated_width(canvas), height = gtk_widget_get_allocated_height(canvas);
+        cairo_surface_t* fast = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+        cairo_t* cr = cairo_create(fast);
+        gtk_widget_draw(canvas, cr);
+        cairo_destroy(cr);
+        cairo_surface_t* whole = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+        cr = cairo_create(whole);
+        DocumentPaintView(cr);
+        AnnotatorsPaint(cr);
+        cairo_destroy(cr);
+        cairo_surface_flush(fast);
+        cairo_surface_flush(whole);
+        int stride = cairo_image_surface_get_stride(fast);
+        bool equal = std::memcmp(cairo_image_surface_get_data(fast), cairo_image_surface_get_data(whole),
+                                 size_t(stride) * height) == 0;
+        cairo_surface_destroy(fast);
+        cairo_surface_destroy(whole);
+        return equal;
+    }
+
     fs::path dir_;
     bool open_ = true;
     bool modalSeen_ = false;
@@ -206,6 +232,17 @@ TEST_F(GuiTest, DrawsACircleUsesThePaletteAndADialogThenSavesTheDrawing) {
     EXPECT_TRUE(modalSeen_);
     EXPECT_EQ(DlgTopModal(), nullptr);
     EXPECT_EQ(DlgDialogByName(kColours), nullptr);
+
+    // The preferences, from the palette's flyout menu: a modal window,
+    // cancelled by its button 2.
+    modalSeen_ = false;
+    WhenModalShown(kPreferences, [] { ClickItem(kPreferences, 2); });
+    DlgItem* flyout = DlgItemById(*DlgDialogByName("QZVARC"), kDlgFlyoutMenuItemID);
+    ASSERT_NE(flyout, nullptr);
+    GuiDialogChoose(flyout->handle, "Préférences...");
+    Pump();
+    EXPECT_TRUE(modalSeen_);
+    EXPECT_EQ(DlgTopModal(), nullptr);
 
     fs::path saved = dir_ / "dessin.svg";
     ASSERT_TRUE(GuiSaveSvg(saved.string()));
@@ -290,29 +327,19 @@ TEST_F(GuiTest, TheCanvasSurvivesATinyWindowAndTheZoomStopsAtItsLimits) {
 // the document is rendered once into a kept picture, the shape is painted
 // over it at each frame. What the frames show is what a full rendering shows.
 TEST_F(GuiTest, ADragRendersTheRestOfTheDocumentOnce) {
+    // The drawing in the canvas's top left corner, whatever the screen's size.
+    TheDocument().view.origin = {0, 400};
     ClickTool(kCircleTool);
     DrawCircle(100, 100, 130, 140);
     Pump();
-    const int width = 600, height = 900;
-    gtk_widget_set_size_request(TheGui().canvas, width, height);
-    Pump();
-    auto frame = [&] {
-        cairo_surface_t* target = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    auto frame = [] {
+        GtkWidget* canvas = TheGui().canvas;
+        cairo_surface_t* target = cairo_image_surface_create(
+            CAIRO_FORMAT_RGB24, gtk_widget_get_allocated_width(canvas), gtk_widget_get_allocated_height(canvas));
         cairo_t* cr = cairo_create(target);
-        gtk_widget_draw(TheGui().canvas, cr);
+        gtk_widget_draw(canvas, cr);
         cairo_destroy(cr);
         return target;
-    };
-    auto same = [&](cairo_surface_t* a, cairo_surface_t* b) {
-        cairo_surface_flush(a);
-        cairo_surface_flush(b);
-        int stride = cairo_image_surface_get_stride(a);
-        int h = cairo_image_surface_get_height(a);
-        bool equal = stride == cairo_image_surface_get_stride(b) && h == cairo_image_surface_get_height(b) &&
-                     std::memcmp(cairo_image_surface_get_data(a), cairo_image_surface_get_data(b), size_t(stride) * h) == 0;
-        cairo_surface_destroy(a);
-        cairo_surface_destroy(b);
-        return equal;
     };
     Canvas(GDK_BUTTON_PRESS, 200, 175);
     Canvas(GDK_MOTION_NOTIFY, 204, 178);
@@ -325,14 +352,7 @@ TEST_F(GuiTest, ADragRendersTheRestOfTheDocumentOnce) {
     for (int i = 3; i <= 8; ++i) {
         Canvas(GDK_MOTION_NOTIFY, 200 + 4 * i, 175 + 3 * i);
         Pump();
-        cairo_surface_t* fast = frame();
-        // The same frame rendered whole, as the PNG output renders it.
-        cairo_surface_t* whole = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-        cairo_t* cr = cairo_create(whole);
-        DocumentPaintView(cr);
-        AnnotatorsPaint(cr);
-        cairo_destroy(cr);
-        EXPECT_TRUE(same(fast, whole)) << "frame " << i;
+        EXPECT_TRUE(FrameMatchesWholeRendering()) << "frame " << i;
     }
     EXPECT_FALSE(TheGui().docLive.empty());
     EXPECT_EQ(TheGui().docRenders, renders);
@@ -346,33 +366,13 @@ TEST_F(GuiTest, ADragRendersTheRestOfTheDocumentOnce) {
 // is not shown from the kept picture: the frame is rendered again and
 // shows the path as it is now.
 TEST_F(GuiTest, APathChangedInPlaceIsNotShownFromTheKeptPicture) {
+    // The drawing in the canvas's top left corner, whatever the screen's size.
+    TheDocument().view.origin = {0, 400};
     ClickTool(kCircleTool);
     DrawCircle(200, 175, 240, 205);
     DrawCircle(400, 300, 430, 340);
-    const int width = 700, height = 900;
-    auto frameMatchesWhole = [&] {
-        cairo_surface_t* fast = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-        cairo_t* cr = cairo_create(fast);
-        gtk_widget_draw(TheGui().canvas, cr);
-        cairo_destroy(cr);
-        cairo_surface_t* whole = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-        cr = cairo_create(whole);
-        DocumentPaintView(cr);
-        AnnotatorsPaint(cr);
-        cairo_destroy(cr);
-        cairo_surface_flush(fast);
-        cairo_surface_flush(whole);
-        int stride = cairo_image_surface_get_stride(fast);
-        bool equal = std::memcmp(cairo_image_surface_get_data(fast), cairo_image_surface_get_data(whole),
-                                 size_t(stride) * height) == 0;
-        cairo_surface_destroy(fast);
-        cairo_surface_destroy(whole);
-        return equal;
-    };
-    gtk_widget_set_size_request(TheGui().canvas, width, height);
-    Pump();
     TheGui().docDirty = true;
-    ASSERT_TRUE(frameMatchesWhole());
+    ASSERT_TRUE(FrameMatchesWholeRendering());
     // The first circle's path, below the second circle: moved 100 points right.
     Art* first = nullptr;
     for (const Art* a : DocumentPathsInPaintOrder())
@@ -385,7 +385,7 @@ TEST_F(GuiTest, APathChangedInPlaceIsNotShownFromTheKeptPicture) {
     }
     DocumentArtChanged(first->id);
     const int renders = TheGui().docRenders;
-    EXPECT_TRUE(frameMatchesWhole());
+    EXPECT_TRUE(FrameMatchesWholeRendering());
     EXPECT_EQ(TheGui().docRenders, renders + 1);
 }
 
@@ -446,6 +446,8 @@ TEST(GuiReplay, AReplayedScriptEndsAsTheSessionRunnerEndsIt) {
                              "press QZVARC 55\n"
                              "item QZVARC 10 25\nstep QZVARC 10 up\n"
                              "choose QZVARC flyout \"Marquer le centre\"\n"
+                             "choose QZVARC flyout \"Préférences...\"\n"
+                             "press \"Préférences (QZV•Orbiquad)\" 2\n"
                              "down 120 100\ndrag 150 140\nup 150 140\n"
                              "key alt down\nkey alt up\n"
                              "tool-options \"Outil Zivo & Voraved\"\n"
