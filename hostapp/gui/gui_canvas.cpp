@@ -193,11 +193,13 @@ gboolean OnScroll(GtkWidget*, GdkEventScroll* e, gpointer) {
     return TRUE;
 }
 
-gboolean OnKey(GtkWidget*, GdkEventKey* e, gpointer) {
+// The key's state changes wherever it is pressed; a field being typed into
+// still gets its spaces and arrows.
+gboolean OnKey(GtkWidget* window, GdkEventKey* e, gpointer) {
     int32_t vk = GuiVirtualKey(e->keyval);
     if (vk < 0) return FALSE;
     EventsSetKey(vk, e->type == GDK_KEY_PRESS);
-    return TRUE;
+    return !GTK_IS_ENTRY(gtk_window_get_focus(GTK_WINDOW(window)));
 }
 
 }  // namespace

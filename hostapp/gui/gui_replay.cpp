@@ -93,11 +93,21 @@ void GuiPutScroll(GtkWidget* widget, double x, double y, bool up, guint state) {
     Put(e, Pointer());
 }
 
-void GuiPutKey(guint keyval, bool press) {
+void GuiPutKey(GtkWidget* window, guint keyval, bool press) {
     GdkEvent* e = gdk_event_new(press ? GDK_KEY_PRESS : GDK_KEY_RELEASE);
-    e->key.window = GDK_WINDOW(g_object_ref(WindowOf(TheGui().window)));
+    e->key.window = GDK_WINDOW(g_object_ref(WindowOf(window)));
     e->key.time = static_cast<guint32>(g_get_monotonic_time() / 1000);
     e->key.keyval = keyval;
+    // Key bindings (Return in a field) are looked up by the key's code, as the display reports it.
+    GdkKeymapKey* keys = nullptr;
+    gint count = 0;
+    if (gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(gdk_display_get_default()), keyval, &keys,
+                                          &count) &&
+        count > 0) {
+        e->key.hardware_keycode = static_cast<guint16>(keys[0].keycode);
+        e->key.group = static_cast<guint8>(keys[0].group);
+    }
+    g_free(keys);
     Put(e, Keyboard());
 }
 
@@ -194,7 +204,7 @@ std::deque<std::function<void()>> Steps(const ScriptArgs& a) {
             if (a.Str(0) == name) keyval = value;
         if (!keyval) throw ScriptError("unknown key '" + a.Str(0) + "'");
         if (a.Str(1) != "down" && a.Str(1) != "up") throw ScriptError("expected down or up, not '" + a.Str(1) + "'");
-        GuiPutKey(keyval, a.Str(1) == "down");
+        GuiPutKey(TheGui().window, keyval, a.Str(1) == "down");
     } else if (c == "tool" || c == "tool-options") {
         a.Expect(1);
         int tool = ToolboxFind(a.Str(0));

@@ -125,7 +125,7 @@ bool GuiScreenshot(const std::string& path, std::string* error);
 void GuiPutButton(GtkWidget* widget, GdkEventType type, double x, double y, guint state);
 void GuiPutMotion(GtkWidget* widget, double x, double y, guint state);
 void GuiPutScroll(GtkWidget* widget, double x, double y, bool up, guint state);
-void GuiPutKey(guint keyval, bool press);
+void GuiPutKey(GtkWidget* window, guint keyval, bool press);
 void GuiPutDelete(GtkWidget* window);
 
 // --- after every event: the dialog windows, the toolbox, the menus, the canvas ---

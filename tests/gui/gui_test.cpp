@@ -258,6 +258,32 @@ TEST_F(GuiTest, DrawsACircleUsesThePaletteAndADialogThenSavesTheDrawing) {
     HostReset();
 }
 
+// A field of the palette typed into: the space of "5 mm" reaches the field
+// (the key state sees it too), Return keeps the value in the field's units.
+TEST_F(GuiTest, AFieldOfThePaletteTakesTypedTextWithItsSpaces) {
+    ClickTool(kCircleTool);
+    Pump();
+    ClickItem("QZVARC", 10);
+    Pump();
+    DlgDialog* palette = DlgDialogByName("QZVARC");
+    ASSERT_NE(palette, nullptr);
+    GuiDialogWindow& w = TheGui().dialogs.at(palette->handle);
+    ASSERT_NE(w.entry, nullptr);
+    gtk_editable_delete_text(GTK_EDITABLE(w.entry), 0, -1);
+    for (guint key : {guint(GDK_KEY_5), guint(GDK_KEY_space), guint(GDK_KEY_m), guint(GDK_KEY_m)}) {
+        GuiPutKey(w.window, key, true);
+        GuiPutKey(w.window, key, false);
+    }
+    Pump();
+    ASSERT_NE(w.entry, nullptr);
+    EXPECT_STREQ(gtk_entry_get_text(GTK_ENTRY(w.entry)), "5 mm");
+    GuiPutKey(w.window, GDK_KEY_Return, true);
+    Pump();
+    EXPECT_EQ(TheGui().dialogs.at(palette->handle).entry, nullptr);
+    // 5 mm is 5 / 25.4 inches of 72 points: 14.17 points.
+    EXPECT_NEAR(DlgGetNumber(*DlgItemById(*DlgDialogByName("QZVARC"), 10)), 5 / 25.4 * 72, 0.01);
+}
+
 // A file that cannot be read or written is named in the message; the
 // document stays as it was and no file is left half-written.
 TEST_F(GuiTest, FilesThatFailLeaveTheDocumentAndTheFolderAsTheyWere) {
