@@ -9,6 +9,7 @@ packages=(
   lib2geom-dev libboost-dev
   tango-icon-theme
   g++-mingw-w64-i686 binutils-mingw-w64-i686
+  libgtk-3-dev xvfb xauth
 )
 # Wine runs the Windows build's tests; its 32-bit half needs the i386
 # architecture. Taken without the recommended extras (fonts, sound, ...).

@@ -158,6 +158,10 @@ void AnnotatorsPaint(cairo_t* cr) {
     if (cr && TheApp().annotationPort) DlgPaintPort(TheApp().annotationPort, cr);
 }
 
+bool AnnotatorsBounds(IntRect* bounds) {
+    return TheApp().annotationPort && DlgPortBounds(TheApp().annotationPort, bounds);
+}
+
 void AnnotatorsDisposePort(AppState& app) {
     if (app.annotationPort) DlgDisposePort(app.annotationPort);
     app.annotationPort = nullptr;

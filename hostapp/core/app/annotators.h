@@ -18,6 +18,9 @@ void AnnotatorsRedraw();
 // Paints what the annotators drew last on `cr` (view coordinates).
 void AnnotatorsPaint(cairo_t* cr);
 
+// The view pixels of what the annotators drew last; false when nothing.
+bool AnnotatorsBounds(IntRect* bounds);
+
 // Lets go of the drawing port (a fresh host).
 void AnnotatorsDisposePort(AppState& app);
 

@@ -37,8 +37,10 @@ void EventsAfterMessage() {
     int32_t n;
     do {
         n = StandInTakeBeeps(beeps, 16);
-        for (int32_t i = 0; i < n; ++i)
+        for (int32_t i = 0; i < n; ++i) {
             HostLog("beep " + std::to_string(beeps[i].frequency) + " " + std::to_string(beeps[i].duration));
+            if (auto& play = TheHost().frontEnd.beep) play(beeps[i].frequency, beeps[i].duration);
+        }
     } while (n == 16);
 }
 

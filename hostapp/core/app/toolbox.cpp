@@ -99,6 +99,7 @@ HostErr SetToolInfoVars(ToolHandle tool, const int32_t* vars, const void* const*
     bool textChanged = next.text != info.text;
     info = std::move(next);
     if (textChanged) HostLog("info: " + info.text);
+    if (auto& show = TheHost().frontEnd.info; textChanged && show) show(info.text);
     return kNoErr;
 }
 

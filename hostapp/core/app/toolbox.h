@@ -6,6 +6,8 @@
 
 #include "app/app_state.h"
 
+typedef struct _cairo cairo_t;
+
 namespace drawhost {
 
 // Puts the host's own tools into a fresh state; the selection tool is selected.
@@ -25,5 +27,13 @@ bool ToolboxSend(int tool, const char* selector, HostErr* result);
 
 // A double click on the tool's icon: "AI Edit Options" to its plug-in.
 void ToolboxEditOptions(int tool);
+
+// The toolbox as a user sees it (toolbox_picture.cpp): each group a slot,
+// each tool a row with its icon and title, the selected tool highlighted.
+// A picture, the window's toolbox and its clicks share this layout.
+IntPoint ToolboxPictureSize();
+void ToolboxPaint(cairo_t* cr);
+int ToolboxToolAt(double x, double y);   // the tool number under a point of the picture, or -1
+IntPoint ToolboxToolCentre(int tool);    // the middle of a tool's row; -1, -1 for no such tool
 
 }  // namespace drawhost

@@ -32,8 +32,13 @@ HostErr GetIndexString(PluginRef plugin, int32_t listId, int32_t index, char* bu
     return kNoErr;
 }
 
-void ErrorAlert(const char* text) { HostLog(std::string("alert(error): ") + (text ? text : "")); }
-void MessageAlert(const char* text) { HostLog(std::string("alert(message): ") + (text ? text : "")); }
+void Alert(bool error, const char* text) {
+    std::string t = text ? text : "";
+    HostLog(std::string(error ? "alert(error): " : "alert(message): ") + t);
+    if (auto& show = TheHost().frontEnd.alert) show(error, t);
+}
+void ErrorAlert(const char* text) { Alert(true, text); }
+void MessageAlert(const char* text) { Alert(false, text); }
 
 void ValueToText(float value, char* buffer, int32_t size, int32_t units, int32_t precision) {
     CopyTextOut(DlgValueToText(value, units, precision), buffer, size);
@@ -50,8 +55,10 @@ void GetScreenDimensions(IntRect* usable) {
 
 HostErr SetPlatformCursor(PluginRef plugin, int32_t cursorId) {
     if (!HostPluginOf(plugin)) return kErrBadHandle;
-    if (cursorId != gCursor) HostLog(DlgCursorLogLine(plugin, cursorId));
+    bool changed = cursorId != gCursor;
+    if (changed) HostLog(DlgCursorLogLine(plugin, cursorId));
     gCursor = cursorId;
+    if (auto& show = TheHost().frontEnd.cursor; changed && show) show(plugin, cursorId);
     return kNoErr;
 }
 

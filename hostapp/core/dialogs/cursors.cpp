@@ -78,7 +78,8 @@ std::optional<DlgCursor> Resolve(const LoadedPlugin& p, const BundleCursors& cur
     if (it == cursors.listed.end()) return std::nullopt;
     DlgCursor c = it->second;
     const std::string image = "cursors/" + std::to_string(id) + ".png";
-    if (!DlgPngSize(HostResourcePath(p, image), &c.width, &c.height)) {
+    c.path = HostResourcePath(p, image);
+    if (!DlgPngSize(c.path, &c.width, &c.height)) {
         Report(p, "cursor " + std::to_string(id) + " is not used: " + image + " is missing or not a PNG");
         return std::nullopt;
     }

@@ -14,6 +14,7 @@ struct DlgCursor {
     int32_t hotX = 0, hotY = 0;     // the pixel the pointer stands for
     int32_t width = 0, height = 0;  // of its PNG
     std::string name;               // one word: letters, digits, '-', '_'
+    std::string path;               // its PNG (set when found for a plug-in)
 };
 
 // One index line into *cursor (id, hotspot, name). False with *error when it

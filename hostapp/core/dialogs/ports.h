@@ -16,6 +16,9 @@ PortRef DlgNewAnnotationPort();
 void DlgClearPort(PortRef port);
 // Replays what was drawn onto `cr`, in view pixels; what was cleared stays transparent.
 void DlgPaintPort(PortRef port, cairo_t* cr);
+// The view pixels what was drawn may cover (with a margin for line widths
+// and text); false when nothing was drawn.
+bool DlgPortBounds(PortRef port, IntRect* bounds);
 // What was drawn, one line per operation (texts quoted whole).
 std::vector<std::string> DlgDescribePort(PortRef port);
 // Drawers still open on the port draw nowhere from then on.

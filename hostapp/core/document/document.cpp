@@ -1,5 +1,7 @@
 #include "document/document.h"
 
+#include <algorithm>
+
 #include <cmath>
 
 #include "frame/host.h"
@@ -56,6 +58,20 @@ void DocumentArtChanged(DocId art, int32_t what) {
     ++gChangeCount;
     doc.changeLog[doc.changeLogNext] = Document::ChangeRecord{gChangeCount, art, what};
     doc.changeLogNext = (doc.changeLogNext + 1) % Document::kChangeLogSize;
+}
+
+bool DocumentArtsChangedSince(uint64_t since, std::vector<DocId>* arts, bool* structure) {
+    const Document& doc = Storage();
+    arts->clear();
+    *structure = doc.structureChangedAt > since;
+    // A full ring holds only the latest changes: when its oldest record is
+    // after `since`, older ones may have been written over.
+    const Document::ChangeRecord& oldest = doc.changeLog[doc.changeLogNext];
+    if (oldest.change != 0 && oldest.change > since) return false;
+    for (const Document::ChangeRecord& r : doc.changeLog)
+        if (r.change > since && r.art != 0 && std::find(arts->begin(), arts->end(), r.art) == arts->end())
+            arts->push_back(r.art);
+    return true;
 }
 
 void DocumentStructureChanged() {

@@ -188,6 +188,11 @@ void DocumentArtChanged(DocId art, int32_t what = kArtChangeContent);
 // reads everything again.
 void DocumentStructureChanged();
 
+// The arts whose own content changed after the count `since`, each once,
+// and in *structure whether the art list or the layers changed too; false
+// when the record of changes no longer reaches back that far.
+bool DocumentArtsChangedSince(uint64_t since, std::vector<DocId>* arts, bool* structure);
+
 // Every path of the document in paint order (layers bottom up, depth first).
 std::vector<const Art*> DocumentPathsInPaintOrder();
 

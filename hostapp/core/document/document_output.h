@@ -14,6 +14,9 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "document/document.h"
 
 #include <cairo.h>
 
@@ -39,6 +42,14 @@ std::string DocumentToSvg();
 // Paints the front view (kViewWidth x kViewHeight pixels, white paper, the
 // view's zoom and origin) on `cr`, without the overlay.
 void DocumentPaintView(cairo_t* cr);
+
+// The front view as DocumentPaintView paints it, leaving out the paths of
+// `skip`; and one path alone over what `cr` holds, as the view shows it
+// (nothing when it, a group holding it or its layer is hidden, or it is not
+// a path). Together they let a window keep the art that does not change in
+// a picture of its own and paint only the art that does.
+void DocumentPaintViewWithout(cairo_t* cr, const std::vector<DocId>& skip);
+void DocumentPaintPathAlone(cairo_t* cr, DocId path);
 
 // The overlay painted over the art in PNG output: the annotator's last
 // drawing. Called with `cr` in view pixels. Kept across resets; an empty

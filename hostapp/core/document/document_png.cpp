@@ -1,6 +1,7 @@
 // The front view rendered with Cairo (`--png FILE`): white paper, the
 // visible art in paint order, then the overlay (the annotator's last
 // drawing) in view pixels.
+#include <algorithm>
 #include <cmath>
 
 #include "document/document.h"
@@ -70,13 +71,14 @@ void TracePath(cairo_t* cr, const Art& path) {
     if (path.closed) cairo_close_path(cr);
 }
 
-void PaintArt(cairo_t* cr, const Art& art) {
+void PaintArt(cairo_t* cr, const Art& art, const std::vector<DocId>* skip) {
     if (art.userAttr & kArtHidden) return;
     if (art.kind == kArtGroup) {
         for (DocId child : art.children)
-            if (const Art* c = DocumentArtById(child)) PaintArt(cr, *c);
+            if (const Art* c = DocumentArtById(child)) PaintArt(cr, *c, skip);
         return;
     }
+    if (skip && std::find(skip->begin(), skip->end(), art.id) != skip->end()) return;
     TracePath(cr, art);
     const PathStyle& s = art.style;
     double zoom = TheDocument().view.zoom;
@@ -105,6 +107,15 @@ void PaintArt(cairo_t* cr, const Art& art) {
     cairo_new_path(cr);
 }
 
+// View pixels from artwork points: x = (h - origin.h)·zoom, y = (origin.v - v)·zoom.
+void ViewTransform(cairo_t* cr) {
+    const FrontView& view = TheDocument().view;
+    double z = view.zoom;
+    cairo_matrix_t m;
+    cairo_matrix_init(&m, z, 0, 0, -z, -view.origin.h * z, view.origin.v * z);
+    cairo_transform(cr, &m);
+}
+
 struct Registration {
     Registration() { SessionAddOutputFile("--png", DocumentToPng); }
 } registration;
@@ -113,20 +124,36 @@ struct Registration {
 
 void DocumentSetOverlayPainter(std::function<void(cairo_t*)> painter) { Overlay() = std::move(painter); }
 
-void DocumentPaintView(cairo_t* cr) {
+void DocumentPaintView(cairo_t* cr) { DocumentPaintViewWithout(cr, {}); }
+
+void DocumentPaintViewWithout(cairo_t* cr, const std::vector<DocId>& skip) {
     const Document& doc = TheDocument();
     cairo_save(cr);
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_paint(cr);
-    // View pixels from artwork points: x = (h - origin.h)·zoom, y = (origin.v - v)·zoom.
-    double z = doc.view.zoom;
-    cairo_matrix_t m;
-    cairo_matrix_init(&m, z, 0, 0, -z, -doc.view.origin.h * z, doc.view.origin.v * z);
-    cairo_transform(cr, &m);
+    ViewTransform(cr);
     for (auto it = doc.layers.rbegin(); it != doc.layers.rend(); ++it) {
         if (!(*it)->visible) continue;
-        if (const Art* group = DocumentArtById((*it)->group)) PaintArt(cr, *group);
+        if (const Art* group = DocumentArtById((*it)->group)) PaintArt(cr, *group, skip.empty() ? nullptr : &skip);
     }
+    cairo_restore(cr);
+}
+
+void DocumentPaintPathAlone(cairo_t* cr, DocId id) {
+    const Art* path = DocumentArtById(id);
+    if (!path || path->kind != kArtPath) return;
+    // Shown only when every holder is: the groups up to the layer's, and the layer.
+    const Art* holder = path;
+    for (int depth = 0; holder && depth < 100000; ++depth) {
+        if (holder->userAttr & kArtHidden) return;
+        if (holder->parent == 0) break;
+        holder = DocumentArtById(holder->parent);
+    }
+    const Layer* layer = DocumentLayerOfArt(*path);
+    if (!holder || !layer || !layer->visible) return;
+    cairo_save(cr);
+    ViewTransform(cr);
+    PaintArt(cr, *path, nullptr);
     cairo_restore(cr);
 }
 

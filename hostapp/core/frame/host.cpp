@@ -54,6 +54,7 @@ void HostReset() {
     h.messageDepth = 0;
     h.modalPump = nullptr;
     h.modalDepth = 0;
+    h.frontEnd = HostFrontEnd{};
     for (auto& hook : ResetHooks()) hook();
 }
 

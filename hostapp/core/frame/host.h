@@ -35,6 +35,15 @@ struct LoadedPlugin {
 
 inline PluginRef RefOf(LoadedPlugin* p) { return reinterpret_cast<PluginRef>(p); }
 
+// What a window shows or plays as it happens; under scripts nothing is set
+// and the log alone records these. Each may be empty.
+struct HostFrontEnd {
+    std::function<void(bool error, const std::string& text)> alert;   // an alert the plug-in raised
+    std::function<void(int frequency, int duration)> beep;             // a beep the plug-in played
+    std::function<void(PluginRef plugin, int32_t cursorId)> cursor;   // the plug-in set its cursor
+    std::function<void(const std::string& text)> info;                // the info line's text changed
+};
+
 struct Host {
     // --- session (written by the runner's command line) ---
     std::string pluginsDir;               // where bundles are looked for
@@ -66,6 +75,9 @@ struct Host {
     // no more input: the modal loop then gives up.
     std::function<bool()> modalPump;
     int modalDepth = 0;                   // modal loops running (HostRunModal): input outside them is held back
+
+    // --- front end (set by the window while it runs) ---
+    HostFrontEnd frontEnd;
 };
 
 Host& TheHost();

@@ -58,6 +58,9 @@ public:
     bool RunAll();
     // Runs the next non-empty line; false at the end or on error.
     bool RunNextLine();
+    // The next line to run is line `index` (from 0): a caller that runs
+    // some lines itself hands the others to the runner one at a time.
+    void Seek(size_t index) { next_ = index; }
     bool Failed() const { return failed_; }
     bool AtEnd() const;
     const std::string& Error() const { return error_; }

@@ -99,8 +99,8 @@ std::vector<std::string> ReadLines(const std::string& content) {
     return lines;
 }
 
-void Usage() {
-    std::fprintf(stderr, "usage: drawhost run SCRIPT [--plugins DIR] [--log FILE]");
+void Usage(const std::string& command) {
+    std::fprintf(stderr, "usage: drawhost %s [--plugins DIR] [--log FILE]", command.c_str());
     for (auto& [flag, entry] : Options()) std::fprintf(stderr, " [%s %s]", flag.c_str(), entry.help.c_str());
     std::fprintf(stderr, "\n");
 }
@@ -123,7 +123,7 @@ std::string Role(const NamedFile& f) { return f.name.rfind("--", 0) == 0 ? "the 
 // be used, else the exit code after the message.
 int CheckFiles(const std::string& scriptPath, std::vector<NamedFile>* files) {
     std::vector<NamedFile> all;
-    all.push_back({"the script", scriptPath, FileUse::Script, {}});
+    if (!scriptPath.empty()) all.push_back({"the script", scriptPath, FileUse::Script, {}});
     for (const OutputEntry& o : Outputs())
         if (!o.path.empty()) all.push_back({o.flag, o.path, FileUse::Output, {}});
     if (!gLogPath.empty()) all.push_back({"--log", gLogPath, FileUse::Output, {}});
@@ -242,25 +242,21 @@ void SessionQuit() {
     gStarted = false;
 }
 
-int SessionRun(const std::vector<std::string>& args) {
-    if (args.size() < 2 || args[0] != "run") {
-        Usage();
-        return 2;
-    }
+int SessionBegin(const std::string& command, const std::string& scriptPath, const std::vector<std::string>& options,
+                 std::string* scriptContent) {
     Host& h = TheHost();
-    std::string scriptPath = args[1];
-    for (size_t i = 2; i < args.size(); ++i) {
-        const std::string& flag = args[i];
-        if (i + 1 >= args.size()) {
+    for (size_t i = 0; i < options.size(); ++i) {
+        const std::string& flag = options[i];
+        if (i + 1 >= options.size()) {
             Say(flag + " needs a value");
             return 2;
         }
-        const std::string& value = args[++i];
+        const std::string& value = options[++i];
         std::string error;
         auto option = Options().find(flag);
         if (flag != "--plugins" && flag != "--log" && option == Options().end()) {
             Say("unknown option " + flag);
-            Usage();
+            Usage(command);
             return 2;
         }
         if (value.empty()) {
@@ -281,24 +277,26 @@ int SessionRun(const std::vector<std::string>& args) {
 
     std::vector<NamedFile> files;
     if (int refused = CheckFiles(scriptPath, &files)) return refused;
-    std::string content, error;
-    if (!ReadInputFile(scriptPath, &content, &error)) {
-        Say(error);
-        return 2;
+    if (!scriptPath.empty()) {
+        std::string error;
+        if (!ReadInputFile(scriptPath, scriptContent, &error)) {
+            Say(error);
+            return 2;
+        }
     }
     h.echoLog = gLogPath.empty();
     OpenFiles(files);
+    return 0;
+}
 
-    ScriptRunner runner(scriptPath, ReadLines(content));
-    h.modalPump = [&runner] { return runner.RunNextLine(); };
-    bool ok = runner.RunAll();
-    h.modalPump = nullptr;
+int SessionEnd(const std::string& failure) {
+    Host& h = TheHost();
     SessionQuit();
-
+    std::string error;
     int exitCode = 0;
-    if (!ok) {
-        std::fprintf(stderr, "%s\n", runner.Error().c_str());
-        HostLog("error: " + runner.Error());
+    if (!failure.empty()) {
+        std::fprintf(stderr, "%s\n", failure.c_str());
+        HostLog("error: " + failure);
         exitCode = 2;
     }
     for (auto& finish : Finishers()) {
@@ -324,6 +322,24 @@ int SessionRun(const std::vector<std::string>& args) {
     // dialogs, cached images, the preference file's lock) before the process ends.
     HostReset();
     return exitCode;
+}
+
+std::vector<std::string> SessionSplitLines(const std::string& content) { return ReadLines(content); }
+
+int SessionRun(const std::vector<std::string>& args) {
+    if (args.size() < 2 || args[0] != "run") {
+        Usage("run SCRIPT");
+        return 2;
+    }
+    std::string scriptPath = args[1], content;
+    if (int refused = SessionBegin("run SCRIPT", scriptPath, {args.begin() + 2, args.end()}, &content)) return refused;
+
+    Host& h = TheHost();
+    ScriptRunner runner(scriptPath, ReadLines(content));
+    h.modalPump = [&runner] { return runner.RunNextLine(); };
+    bool ok = runner.RunAll();
+    h.modalPump = nullptr;
+    return SessionEnd(ok ? std::string() : runner.Error());
 }
 
 }  // namespace drawhost

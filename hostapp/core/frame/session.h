@@ -42,6 +42,19 @@ struct SessionFile {
 void SessionAddKeptFile(std::function<SessionFile()> locate,
                         std::function<bool(FileBatch& batch, std::string* error)> write);
 
+// The beginning of a session under `drawhost COMMAND`: the options (flag,
+// value, flag, value...) applied, the files checked and reserved, the
+// script (when `scriptPath` is not empty) read whole into *scriptContent.
+// 0 when the session may run, else the exit code after the message.
+int SessionBegin(const std::string& command, const std::string& scriptPath, const std::vector<std::string>& options,
+                 std::string* scriptContent);
+// The end of a session begun with SessionBegin: the plug-ins shut down, the
+// checks made, the outputs and the preference file written when `failure`
+// is empty, the log written; then a fresh host. Returns the exit code.
+int SessionEnd(const std::string& failure);
+// A script's text as lines.
+std::vector<std::string> SessionSplitLines(const std::string& content);
+
 // Runs `drawhost run SCRIPT [options]`; returns the process exit code:
 // 0 success; 2 a bad option, a refused arrangement of files, a bad script
 // line or a failed check; 1 an output that cannot be written.
