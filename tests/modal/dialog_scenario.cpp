@@ -219,18 +219,6 @@ std::vector<std::string> DialogScenario::Messages() {
     return out;
 }
 
-std::vector<const Art*> DialogScenario::AllArt() {
-    std::vector<const Art*> out;
-    std::function<void(const Art&)> walk = [&](const Art& art) {
-        for (DocId id : art.children)
-            if (const Art* child = DocumentArtById(id)) {
-                out.push_back(child);
-                walk(*child);
-            }
-    };
-    for (const auto& layer : TheDocument().layers)
-        if (const Art* group = DocumentArtById(layer->group)) walk(*group);
-    return out;
-}
+std::vector<const Art*> DialogScenario::AllArt() { return drawhost_test::DocumentAllArt(); }
 
 }  // namespace modal_test

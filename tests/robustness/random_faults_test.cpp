@@ -1,9 +1,9 @@
 // Random sessions on a plug-ins folder and files arranged to go wrong:
 // copies of the bundle, links to nothing and to themselves, FIFOs where
 // files are expected, empty names, missing resources; lines with texts that
-// are not UTF-8, control bytes, snapshots aimed at special files. Whatever
+// are not UTF-8, control bytes, snapshots aimed at FIFOs and devices. Whatever
 // the arrangement, nothing hangs, the one good bundle starts once, every
-// refused bundle is said, special files stay what they were, the document
+// refused bundle is said, FIFOs and devices stay what they were, the document
 // stays consistent and nothing leaks.
 #include <filesystem>
 #include <random>
@@ -84,7 +84,7 @@ protected:
     }
 
     std::string Line(const fs::path& dir) {
-        // Special files of our own, never the system's /dev/null: a broken
+        // FIFOs and devices of our own, never the system's /dev/null: a broken
         // refusal would replace them.
         std::string fifo = (dir / "fifo.png").string(), folder = dir.string(), device = (dir / "null").string();
         switch (Pick(12)) {

@@ -1,5 +1,5 @@
 // drawhost's file layer on real files in a scratch folder: links followed,
-// special files refused without blocking, batches written whole or not at
+// FIFOs, devices and folders refused without blocking, batches written whole or not at
 // all, temporary files of killed sessions cleared, texts checked as UTF-8.
 #include <gtest/gtest.h>
 
@@ -62,7 +62,7 @@ TEST_F(Files, AWriteThroughALinkReplacesTheTargetAndKeepsTheLinkAndThePermission
         EXPECT_EQ(e.path().filename().string().find(".tmp-"), std::string::npos) << e.path();
 }
 
-TEST_F(Files, SpecialFilesAreNeitherReadNorReplaced) {
+TEST_F(Files, FilesThatAreNotRegularAreNeitherReadNorReplaced) {
     ASSERT_EQ(::mkfifo(At("fifo").c_str(), 0644), 0);
     fs::create_directory(At("folder"));
     std::string content, error;

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 
 #include "app/prefs.h"
@@ -40,6 +41,20 @@ std::string RunLines(const std::vector<std::string>& lines) {
     runner.RunAll();
     TheHost().modalPump = outer;
     return runner.Failed() ? runner.Error() : std::string();
+}
+
+std::vector<const Art*> DocumentAllArt() {
+    std::vector<const Art*> out;
+    std::function<void(const Art&)> walk = [&](const Art& art) {
+        for (DocId id : art.children)
+            if (const Art* child = DocumentArtById(id)) {
+                out.push_back(child);
+                walk(*child);
+            }
+    };
+    for (const auto& layer : TheDocument().layers)
+        if (const Art* group = DocumentArtById(layer->group)) walk(*group);
+    return out;
 }
 
 std::vector<std::string> LogLinesWith(const std::string& needle) {

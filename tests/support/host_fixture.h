@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "document/document.h"
 #include "frame/host.h"
 #include "frame/loader.h"
 #include "frame/script.h"
@@ -20,6 +21,9 @@ std::string RunLines(const std::vector<std::string>& lines);
 
 // Log lines that contain `needle`.
 std::vector<std::string> LogLinesWith(const std::string& needle);
+
+// Every art of the document, layer by layer, each group before what it holds.
+std::vector<const drawhost::Art*> DocumentAllArt();
 
 class HostTest : public ::testing::Test {
 protected:

@@ -146,7 +146,7 @@ TEST_F(SvgTest, TransformsAtEveryLevelAndTheStrokeScalesWithThem) {
 const PathStyle& StyleOf(size_t i) { return drawhost::DocumentPathsInPaintOrder().at(i)->style; }
 
 TEST_F(SvgTest, PaintFromAttributesStylesSheetsAndInheritance) {
-    Open(Page("<style>.warm{fill:#ff8000} #special{fill:blue} path.thin{stroke-width:0.25}</style>"
+    Open(Page("<style>.warm{fill:#ff8000} #accent{fill:blue} path.thin{stroke-width:0.25}</style>"
               "<defs><linearGradient id='base'><stop offset='0' stop-color='#000'/>"
               "<stop offset='1' style='stop-color:#ffffff'/></linearGradient>"
               "<linearGradient id='uses' xlink:href='#base' xmlns:xlink='http://www.w3.org/1999/xlink'/></defs>"
@@ -155,7 +155,7 @@ TEST_F(SvgTest, PaintFromAttributesStylesSheetsAndInheritance) {
               "<path d='M0 0 L1 1' fill='red' style='fill:lime;stroke:#00f'/>"                 // 2
               "<path d='M0 0 L1 1' class='warm' fill='red'/>"                                  // 3
               "<path d='M0 0 L1 1' class='warm' style='fill:none'/>"                           // 4
-              "<path d='M0 0 L1 1' class='warm thin' id='special' stroke='black'/>"            // 5
+              "<path d='M0 0 L1 1' class='warm thin' id='accent' stroke='black'/>"            // 5
               "<g fill='white' stroke='black' stroke-linecap='round' color='#00ff00'>"
               "<path d='M0 0 L1 1' stroke-linejoin='bevel' stroke-miterlimit='8'/>"            // 6
               "<path d='M0 0 L1 1' fill='currentColor' stroke='inherit'/></g>"                 // 7

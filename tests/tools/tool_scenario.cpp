@@ -99,19 +99,7 @@ std::vector<std::string> ToolScenario::Alerts() {
     return out;
 }
 
-std::vector<const Art*> ToolScenario::AllArt() {
-    std::vector<const Art*> out;
-    std::function<void(const Art&)> walk = [&](const Art& art) {
-        for (DocId id : art.children)
-            if (const Art* child = DocumentArtById(id)) {
-                out.push_back(child);
-                walk(*child);
-            }
-    };
-    for (const auto& layer : TheDocument().layers)
-        if (const Art* group = DocumentArtById(layer->group)) walk(*group);
-    return out;
-}
+std::vector<const Art*> ToolScenario::AllArt() { return drawhost_test::DocumentAllArt(); }
 
 std::vector<const Art*> ToolScenario::ArtNamed(const std::string& name) {
     std::vector<const Art*> out;

@@ -118,13 +118,13 @@ void DrawView(ViewHandle view, const IntRect& area, PortRef port) {
         msg.view = view;
         msg.port = port;
         msg.updateRect = area;
-        const size_t before = DlgDescribePort(port).size();
+        const size_t before = DlgPortOperationCount(port);
         HostErr err = HostSend(*owner, kCallerAnnotation, kSelDraw, &msg.d);
-        std::vector<std::string> drawn = DlgDescribePort(port);
-        if (i < TheApp().annotators.size())
-            TheApp().annotators[i].drawn.insert(TheApp().annotators[i].drawn.end(),
-                                                drawn.begin() + static_cast<long>(std::min(before, drawn.size())),
-                                                drawn.end());
+        if (i < TheApp().annotators.size()) {
+            std::vector<std::string> drawn = DlgDescribePort(port, before);
+            std::vector<std::string>& kept = TheApp().annotators[i].drawn;
+            kept.insert(kept.end(), drawn.begin(), drawn.end());
+        }
         // Draws come after every event; only the failures are worth a line.
         if (err != kNoErr) HostLog("annotation draw " + a.name + " -> " + HostErrText(err));
     }

@@ -11,12 +11,12 @@ namespace drawhost {
 
 namespace {
 
-struct FontSpec {
+struct FontFace {
     double size;
     bool bold;
 };
 
-FontSpec SpecOf(int32_t font) {
+FontFace FaceOf(int32_t font) {
     switch (font) {
     case kFontPalette: return {10, false};
     case kFontPaletteBold: return {10, true};
@@ -26,7 +26,7 @@ FontSpec SpecOf(int32_t font) {
 }
 
 void SelectFont(cairo_t* cr, int32_t font) {
-    FontSpec face = SpecOf(font);
+    FontFace face = FaceOf(font);
     cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
                            face.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, face.size);

@@ -52,9 +52,16 @@ bool DlgPortBounds(PortRef port, IntRect* bounds) {
     return any;
 }
 
-std::vector<std::string> DlgDescribePort(PortRef port) {
+size_t DlgPortOperationCount(PortRef port) {
     DlgPort* p = DlgFind(port);
-    return p ? DlgDescribe(p->drawn) : std::vector<std::string>{};
+    return p ? p->drawn.ops.size() : 0;
+}
+
+std::vector<std::string> DlgDescribePort(PortRef port, size_t from) {
+    std::vector<std::string> out;
+    if (DlgPort* p = DlgFind(port))
+        for (size_t i = from; i < p->drawn.ops.size(); ++i) out.push_back(DlgDescribe(p->drawn.ops[i]));
+    return out;
 }
 
 void DlgDisposePort(PortRef port) { TheDlgState().ports.Remove(DlgHandleOf(port)); }

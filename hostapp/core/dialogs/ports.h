@@ -2,6 +2,7 @@
 // draw on (through the drawer suite's Create), kept as a display list in
 // view pixels and painted over the rendered document on demand.
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,10 @@ void DlgPaintPort(PortRef port, cairo_t* cr);
 // The view pixels what was drawn may cover (with a margin for line widths
 // and text); false when nothing was drawn.
 bool DlgPortBounds(PortRef port, IntRect* bounds);
-// What was drawn, one line per operation (texts quoted whole).
-std::vector<std::string> DlgDescribePort(PortRef port);
+// How many operations were drawn, and those from the `from`-th on, one line
+// each (texts quoted whole).
+size_t DlgPortOperationCount(PortRef port);
+std::vector<std::string> DlgDescribePort(PortRef port, size_t from = 0);
 // Drawers still open on the port draw nowhere from then on.
 void DlgDisposePort(PortRef port);
 

@@ -39,13 +39,6 @@ std::string Escape(const std::string& raw) {
     return out;
 }
 
-std::string Hex(float level) {
-    int v = static_cast<int>(std::lround(std::fmin(1.0f, std::fmax(0.0f, level)) * 255.0f));
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%02x", v);
-    return buf;
-}
-
 class SvgWriter {
 public:
     std::string Write();
@@ -214,8 +207,8 @@ std::string SvgWriter::Write() {
         const LayerColor& c = layer.color;
         out_ += "  <g id=\"" + UniqueId(layer.title, "layer") + "\" data-layer=\"true\" data-name=\"" +
                 Escape(SvgRepairedText(layer.title)) + "\" data-visible=\"" + (layer.visible ? "true" : "false") +
-                "\" data-editable=\"" + (layer.editable ? "true" : "false") + "\" data-color=\"#" + Hex(c.red) +
-                Hex(c.green) + Hex(c.blue) + "\"" + (layer.visible ? "" : " display=\"none\"");
+                "\" data-editable=\"" + (layer.editable ? "true" : "false") + "\" data-color=\"" +
+                SvgColorText(c.red, c.green, c.blue) + "\"" + (layer.visible ? "" : " display=\"none\"");
         // Marked as a layer the way other editors read it, with the exact
         // colour and which layer is current.
         out_ += " inkscape:groupmode=\"layer\" inkscape:label=\"" + Escape(SvgRepairedText(layer.title)) + "\"";

@@ -182,6 +182,8 @@ bool SvgFromHexText(std::string_view hex, std::string* bytes) {
     return true;
 }
 
+std::string SvgColorText(float red, float green, float blue) { return "#" + Hex2(red) + Hex2(green) + Hex2(blue); }
+
 std::string SvgShownPaint(const PaintColor& c, bool on, int patternNumber) {
     if (!on) return "none";
     switch (c.kind) {
@@ -190,7 +192,7 @@ std::string SvgShownPaint(const PaintColor& c, bool on, int patternNumber) {
             return "#" + g + g + g;
         }
         case kPaintRGB:
-            return "#" + Hex2(c.red) + Hex2(c.green) + Hex2(c.blue);
+            return SvgColorText(c.red, c.green, c.blue);
         case kPaintPattern:
             return patternNumber > 0 ? "url(#pattern-" + std::to_string(patternNumber) + ")" : "none";
         default:

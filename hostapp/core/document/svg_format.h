@@ -44,6 +44,8 @@ bool SvgFromHexText(std::string_view hex, std::string* bytes);
 // Grey 1 is black in the document; SVG speaks of light. `patternNumber` is
 // the 1-based place of the paint's pattern in the document (0: unknown).
 std::string SvgShownPaint(const PaintColor& paint, bool on, int patternNumber);
+// "#rrggbb" of three levels of 0..1 (held within that range).
+std::string SvgColorText(float red, float green, float blue);
 
 // The style other programs see for a path, as the writer writes it.
 struct SvgShownStyle {

@@ -134,7 +134,7 @@ std::string FileTypeName(mode_t mode) {
     if (S_ISBLK(mode)) return "a block device";
     if (S_ISSOCK(mode)) return "a socket";
     if (S_ISLNK(mode)) return "a symbolic link";
-    return "a special file";
+    return "not a regular file";
 }
 
 bool ResolveFile(const std::string& path, FileTarget* target, std::string* error) {

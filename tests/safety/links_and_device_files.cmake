@@ -1,5 +1,5 @@
-# Links are written through, never replaced; special files are refused and
-# left as they are.
+# Links are written through, never replaced; devices, FIFOs, sockets and
+# folders are refused and left as they are.
 include(${CMAKE_CURRENT_LIST_DIR}/drawhost_run.cmake)
 set(prefs "drawhost-preferences 1\n[Q]\nA = int:1\nend\n")
 file(WRITE ${WORK}/start.txt "start\nlayer L\npath 0 0 10 10\n")
@@ -23,7 +23,7 @@ if(NOT EXISTS ${WORK}/repo/drawing.svg)
 endif()
 sh("test \"$(stat -c %a repo/prefs.txt)\" = 600")
 
-# Special files as the preference file or as an output. The device node is
+# Files that are not regular as the preference file or as an output. The device node is
 # one of our own (made when we have the right to), never the system's: were
 # the refusal broken, the run would replace it.
 sh("mkfifo fifo && mkdir folder")
