@@ -15,7 +15,7 @@ constexpr const char* kRectModeNames[kRectModeCount] = {
     "Rectangle", "Rectangle arrondi", "Segment", "Rectangle", "Rectangle arrondi", "Segment",
 };
 
-// Modes whose construction is not built have no entry.
+// The steps of each mode, by mode number.
 const ModeSteps* const kCircleModes[kCircleModeCount] = {
     &kCircleCentreRadiusSteps, &kCircleTwoPointsSteps, &kCircleThreePointsSteps,
     &kArcCentreSteps,          &kArcTwoEndsSteps,      &kArcThreePointsSteps,
