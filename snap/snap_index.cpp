@@ -203,12 +203,15 @@ bool SnapIndexUpdate(SnapIndex& index) {
     for (int32_t i = 0; i < count; ++i) {
         const int32_t at = Find(index, changed[i]);
         const bool searched = SearchedPath(changed[i]);
-        // A path the search sees that moved, or that the index does not
-        // hold yet: only the host's list tells where it now stands.
-        if (searched && (at < 0 || (what[i] & kArtChangeMoved))) return Rebuild(index, now);
+        const bool wasSearched = at >= 0 && index.paths[at].state != IndexedState::kSkipped;
+        const bool moved = (what[i] & kArtChangeMoved) != 0;
+        // A path the search sees that moved, that the index does not hold
+        // yet, or that it passed over until now (the moves of a path passed
+        // over are not followed, so its place may be old): only the host's
+        // list tells where it now stands.
+        if (searched && (!wasSearched || moved)) return Rebuild(index, now);
         if (at >= 0) {
-            const bool wasSearched = index.paths[at].state != IndexedState::kSkipped;
-            if (wasSearched && (what[i] & kArtChangeMoved)) return Rebuild(index, now);
+            if (wasSearched && moved) return Rebuild(index, now);
             // Read again; a path disposed of reads as one to pass over.
             if (!ReadPath(index, index.paths[at])) return Rebuild(index, now);
         }

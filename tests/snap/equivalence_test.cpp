@@ -233,7 +233,7 @@ protected:
         qzv::sPath->GetPathSegmentCount(art, &n);
         std::vector<PathSegment> segs(static_cast<size_t>(n));
         if (n > 0) qzv::sPath->GetPathSegments(art, 0, n, segs.data());
-        switch (rng() % 15) {
+        switch (rng() % 16) {
             case 0: {   // moved
                 const float dh = step(rng), dv = step(rng);
                 for (PathSegment& g : segs)
@@ -319,6 +319,15 @@ protected:
                     DocumentReorderArt(groups_[rng() % groups_.size()], kPlaceInsideOnBottom, ArtHandleOf(layer->group));
                 }
                 break;
+            case 14: {  // moved, then reshaped, before the next search (as a tool finishes a shape)
+                const ArtHandle other = paths_[rng() % paths_.size()];
+                if (other == art || !qzv::sArt->ValidArt(other)) break;
+                DocumentReorderArt(art, kPlaceBelow, other);
+                for (PathSegment& g : segs)
+                    for (RealPoint* q : {&g.p, &g.in, &g.out}) q->v += 5;
+                if (n > 0) qzv::sPath->SetPathSegments(art, 0, n, segs.data());
+                break;
+            }
             default: {  // a new line on the current layer, on top
                 const Layer* layer = DocumentLayerById(TheDocument().currentLayer);
                 const RealPoint a{200 + step(rng) * 5, 200 + step(rng) * 5};
